@@ -1,0 +1,146 @@
+#include <QtTest>
+
+#include "model/Dates.h"
+#include "model/Season.h"
+#include "support/FakeHost.h"
+
+class TestSeason : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitName_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("split");
+        QTest::newRow("first and surname") << QByteArray("John Smith") << 5;
+        QTest::newRow("initials") << QByteArray("J. A. Smith") << 6;
+        QTest::newRow("reserve suffix") << QByteArray("John Smith (2)") << 5;
+        QTest::newRow("single word") << QByteArray("Smith") << 0;
+        QTest::newRow("empty") << QByteArray("") << 0;
+        QTest::newRow("one letter") << QByteArray("J") << 0;
+        QTest::newRow("full stop without space") << QByteArray("J.Smith") << 2;
+        // The last character is never scanned.
+        QTest::newRow("trailing space") << QByteArray("Smith ") << 0;
+        QTest::newRow("two trailing spaces") << QByteArray("Smith  ") << 6;
+        QTest::newRow("double barrel") << QByteArray("Mary Ann Jones") << 9;
+        QTest::newRow("bracket early") << QByteArray("A (B) C") << 0;
+    }
+    void splitName()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, split);
+        QCOMPARE(int(SplitName(name.toStdString())), split);
+    }
+
+    void parseDate_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("year");   // 0: expect -1
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("day");
+        QTest::newRow("leap century") << QByteArray("29/2/2000") << 2000 << 2 << 29;
+        QTest::newRow("plain") << QByteArray("5/6/2021") << 2021 << 6 << 5;
+        QTest::newRow("summer") << QByteArray("15/7/2023") << 2023 << 7 << 15;
+        QTest::newRow("leading spaces") << QByteArray(" 1/ 3/ 2020") << 2020 << 3 << 1;
+        QTest::newRow("trailing text ignored") << QByteArray("1/3/2020xyz") << 2020 << 3 << 1;
+        QTest::newRow("first day") << QByteArray("1/1/1970") << 1970 << 1 << 1;
+        QTest::newRow("non-leap century") << QByteArray("29/2/2100") << 0 << 0 << 0;
+        QTest::newRow("non-leap year") << QByteArray("29/2/2019") << 0 << 0 << 0;
+        QTest::newRow("before 1970") << QByteArray("1/1/1969") << 0 << 0 << 0;
+        QTest::newRow("April 31") << QByteArray("31/4/2020") << 0 << 0 << 0;
+        QTest::newRow("month 13") << QByteArray("5/13/2020") << 0 << 0 << 0;
+        QTest::newRow("two numbers") << QByteArray("5/6") << 0 << 0 << 0;
+        QTest::newRow("day 0") << QByteArray("0/6/2020") << 0 << 0 << 0;
+        QTest::newRow("space before slash") << QByteArray("5 /6/2020") << 0 << 0 << 0;
+        QTest::newRow("negative wraps") << QByteArray("-1/6/2020") << 0 << 0 << 0;
+        QTest::newRow("huge year") << QByteArray("1/1/99999999999") << 0 << 0 << 0;
+        QTest::newRow("empty") << QByteArray("") << 0 << 0 << 0;
+    }
+    void parseDate()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, year);
+        QFETCH(int, month);
+        QFETCH(int, day);
+        const std::time_t t = ParseDate(std::string_view(text.constData(), size_t(text.size())));
+        if (year == 0) {
+            QCOMPARE(t, std::time_t(-1));
+            return;
+        }
+        QVERIFY(t != -1);
+        std::tm tm{};
+        localtime_r(&t, &tm);
+        QCOMPARE(tm.tm_year + 1900, year);
+        QCOMPARE(tm.tm_mon + 1, month);
+        QCOMPARE(tm.tm_mday, day);
+        // Midnight standard time: 00:00 in winter, 01:00 under summer time.
+        QCOMPARE(tm.tm_hour, tm.tm_isdst > 0 ? 1 : 0);
+        QCOMPARE(tm.tm_min, 0);
+        QCOMPARE(t, MakeLocalDate(year, month, day));
+        // The round trip through the calendar record gives the same day back.
+        const SystemTime st = DateToSystemTime(t);
+        QCOMPARE(int(st.year), year);
+        QCOMPARE(int(st.month), month);
+        QCOMPARE(int(st.day), day);
+        QCOMPARE(int(st.dayOfWeek), 0);
+        SystemTime midnight = st;
+        midnight.hour = midnight.minute = midnight.second = 0;
+        QCOMPARE(SystemTimeToDate(midnight), t);
+    }
+
+    void makeLocalDateNormalises()
+    {
+        QCOMPARE(MakeLocalDate(2021, 2, 30), MakeLocalDate(2021, 3, 2));
+        QCOMPARE(MakeLocalDate(2021, 13, 1), MakeLocalDate(2022, 1, 1));
+    }
+
+    void allocateNewSeason()
+    {
+        FakeHost host;
+        host.now = 1'700'000'000;
+        auto season = std::make_unique<Season>();
+        season->fixtureCount = 12;
+        season->teamSize = 8;
+        season->playerCount = 0;
+        QVERIFY(AllocateSeasonRecords(host, season));
+        QVERIFY(season);
+        QCOMPARE(season->fixtures.size(), size_t(12));
+        for (const auto& f : season->fixtures) {
+            QCOMPARE(f->venue, std::uint32_t(Neutral));
+            QCOMPARE(f->date, host.now);
+            QVERIFY(f->resultText.empty());
+            QCOMPARE(f->games.size(), size_t(8));
+            for (const Game& g : f->games) {
+                QCOMPARE(g.state, std::uint32_t(NotPlayed));
+                QVERIFY(g.player == nullptr);
+            }
+        }
+        QCOMPARE(season->editGames.size(), size_t(8));
+        QVERIFY(season->players.empty());
+        QVERIFY(host.messages.empty());
+    }
+
+    void allocatePlayers()
+    {
+        FakeHost host;
+        auto season = std::make_unique<Season>();
+        season->fixtureCount = 1;
+        season->teamSize = 1;
+        season->playerCount = 5;
+        QVERIFY(AllocateSeasonRecords(host, season));
+        QCOMPARE(season->players.size(), size_t(5));
+        QVERIFY(season->PlayerAt(5) == nullptr);
+        QVERIFY(season->PlayerAt(-1) == nullptr);
+        QVERIFY(season->FixtureAt(1) == nullptr);
+    }
+
+    void fitField()
+    {
+        QCOMPARE(FitField("abcdef", 4), std::string("abc"));
+        QCOMPARE(FitField("abc", 4), std::string("abc"));
+        QCOMPARE(FitField("abc", 0), std::string());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSeason)
+#include "tst_Season.moc"
