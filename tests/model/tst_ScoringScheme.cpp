@@ -1,0 +1,563 @@
+#include <QtTest>
+
+#include <algorithm>
+#include <bit>
+#include <set>
+
+#include "model/ScoringScheme.h"
+#include "model/Season.h"
+#include "support/FakeHost.h"
+
+namespace {
+
+const char* const kNotRecognised = "Scoring scheme not recognised; aggregate will be used";
+
+template <std::size_t N>
+std::array<char, N> Field(const QByteArray& text)
+{
+    std::array<char, N> field{};
+    std::copy_n(text.constData(), std::min<std::size_t>(N, std::size_t(text.size())), field.begin());
+    return field;
+}
+
+// A record where every field holds a value no other field holds, so a field
+// written at the wrong offset or with the wrong byte order shows.
+ScoringScheme DistinctScheme()
+{
+    ScoringScheme s;
+    s.groupSize = 0x0102;
+    s.target = 0x03040506;
+    for (std::size_t i = 0; i < s.weight.size(); ++i)
+        s.weight[i] = float(i) + 0.5f;
+    s.reservePenalty = 0x0708090A;
+    s.totalLabel = Field<12>(QByteArray("ABCDEFGHIJK"));
+    s.forWeight = -2;
+    s.againstWeight = 0x11121314;
+    s.walkoverCredit = 0x15161718;
+    s.walkoverGames = 0x191A1B1C;
+    s.matchDecimals = 0x1D1E1F20;
+    s.teamDecimals = 0x21222324;
+    s.playerDecimals = 0x25262728;
+    s.flags = 0x81828384;
+    s.reserved1 = {0xA1, 0xA2, 0xA3, 0xA4};
+    s.measureLabel = Field<8>(QByteArray("mnopqrs"));
+    s.reserved2 = {0xB1, 0xB2, 0xB3, 0xB4};
+    return s;
+}
+
+QByteArray Le32(std::uint32_t v)
+{
+    QByteArray out;
+    for (int i = 0; i < 4; ++i)
+        out.append(char((v >> (8 * i)) & 0xFF));
+    return out;
+}
+
+std::unique_ptr<Season> MakeSeason(std::uint32_t schemeIndex, int teamSize, int fixtures = 0)
+{
+    auto season = std::make_unique<Season>();
+    season->schemeIndex = schemeIndex;
+    season->teamSize = std::uint16_t(teamSize);
+    for (int i = 0; i < fixtures; ++i)
+        season->fixtures.push_back(std::make_unique<Fixture>());
+    season->fixtureCount = fixtures;
+    return season;
+}
+
+}  // namespace
+
+class TestScoringScheme : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layout_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        const ScoringScheme s = DistinctScheme();
+        QTest::newRow("groupSize") << 0 << QByteArray("\x02\x01", 2);
+        QTest::newRow("target at the odd offset") << 2 << Le32(s.target);
+        QTest::newRow("w0") << 6 << Le32(std::bit_cast<std::uint32_t>(0.5f));
+        QTest::newRow("w1") << 10 << Le32(std::bit_cast<std::uint32_t>(1.5f));
+        QTest::newRow("w18") << 78 << Le32(std::bit_cast<std::uint32_t>(18.5f));
+        QTest::newRow("reservePenalty") << 82 << Le32(s.reservePenalty);
+        QTest::newRow("totalLabel") << 86 << QByteArray("ABCDEFGHIJK\0", 12);
+        QTest::newRow("forWeight negative") << 98 << QByteArray("\xFE\xFF\xFF\xFF", 4);
+        QTest::newRow("againstWeight") << 102 << Le32(0x11121314);
+        QTest::newRow("walkoverCredit") << 106 << Le32(0x15161718);
+        QTest::newRow("walkoverGames") << 110 << Le32(0x191A1B1C);
+        QTest::newRow("matchDecimals") << 114 << Le32(0x1D1E1F20);
+        QTest::newRow("teamDecimals") << 118 << Le32(0x21222324);
+        QTest::newRow("playerDecimals") << 122 << Le32(0x25262728);
+        QTest::newRow("flags") << 126 << Le32(0x81828384);
+        QTest::newRow("reserved1") << 130 << QByteArray("\xA1\xA2\xA3\xA4", 4);
+        QTest::newRow("measureLabel") << 134 << QByteArray("mnopqrs\0", 8);
+        QTest::newRow("reserved2 ends the record") << 142 << QByteArray("\xB1\xB2\xB3\xB4", 4);
+    }
+    void layout()
+    {
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        const SchemeBytes image = SchemeToBytes(DistinctScheme());
+        QCOMPARE(image.size(), std::size_t(146));
+        QVERIFY(std::size_t(offset + bytes.size()) <= image.size());
+        const QByteArray got(reinterpret_cast<const char*>(image.data()) + offset, bytes.size());
+        QCOMPARE(got.toHex(' '), bytes.toHex(' '));
+    }
+
+    void roundTripFromBytes()
+    {
+        // Every byte different, including the reserved words and the label
+        // bytes after each NUL: a Custom scheme must come back byte for byte.
+        SchemeBytes image{};
+        for (std::size_t i = 0; i < image.size(); ++i)
+            image[i] = std::uint8_t(0x30 + i);
+        image[86 + 3] = 0;   // total label "VWX" then bytes after the NUL
+        image[134 + 2] = 0;  // measure label two bytes, then bytes after the NUL
+        const ScoringScheme s = SchemeFromBytes(image.data());
+        QCOMPARE(s.groupSize, std::uint16_t(0x3130));
+        QCOMPARE(s.target, std::uint32_t(0x35343332));
+        QCOMPARE(std::bit_cast<std::uint32_t>(s.weight[0]), std::uint32_t(0x39383736));
+        QCOMPARE(s.reservePenalty, std::uint32_t(0x85848382));
+        QCOMPARE(s.flags, std::uint32_t(0xB1B0AFAE));
+        QCOMPARE(s.TotalLabel(), std::string("\x86\x87\x88"));
+        QCOMPARE(s.MeasureLabel(), std::string("\xB6\xB7"));
+        QVERIFY(SchemeToBytes(s) == image);
+    }
+
+    void roundTripFromRecord()
+    {
+        const ScoringScheme s = DistinctScheme();
+        QVERIFY(SchemeFromBytes(SchemeToBytes(s).data()) == s);
+    }
+
+    void labels_data()
+    {
+        QTest::addColumn<QByteArray>("total");
+        QTest::addColumn<QByteArray>("measure");
+        QTest::addColumn<QByteArray>("totalText");
+        QTest::addColumn<QByteArray>("measureText");
+        QTest::newRow("stop at NUL") << QByteArray(" Ave \0xyz", 9) << QByteArray(" Pts \0q", 7)
+                                     << QByteArray(" Ave ") << QByteArray(" Pts ");
+        QTest::newRow("fields full, no NUL") << QByteArray("123456789012") << QByteArray(" Best 6 ")
+                                             << QByteArray("123456789012") << QByteArray(" Best 6 ");
+        QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+    }
+    void labels()
+    {
+        QFETCH(QByteArray, total);
+        QFETCH(QByteArray, measure);
+        QFETCH(QByteArray, totalText);
+        QFETCH(QByteArray, measureText);
+        ScoringScheme s;
+        s.totalLabel = Field<12>(total);
+        s.measureLabel = Field<8>(measure);
+        // Followed in memory by other fields: the accessors must stop at the field's end.
+        s.forWeight = 0x41414141;
+        s.reserved2 = {'Z', 'Z', 'Z', 'Z'};
+        QCOMPARE(QByteArray::fromStdString(s.TotalLabel()), totalText);
+        QCOMPARE(QByteArray::fromStdString(s.MeasureLabel()), measureText);
+    }
+
+    void tableRecords_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("groupSize");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<QByteArray>("weights");   // "w:value" pairs; all others 0
+        QTest::addColumn<QByteArray>("total");
+        QTest::addColumn<QByteArray>("measure");
+        QTest::addColumn<QList<int>>("measureTerms");
+        QTest::addColumn<QList<int>>("decimals");
+        QTest::addColumn<uint>("flags");
+        QTest::addColumn<int>("reservePenalty");
+        const uint average = HideShotTotals | AveragePerMatch | DivideByGames;
+        QTest::newRow("0 Aggregate") << 0 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
+                                     << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 1, 1}
+                                     << average << 0;
+        QTest::newRow("3 Stockport") << 3 << 1 << 21 << QByteArray("4:1 6:1.5 9:3 10:1.5 11:3 12:1.5")
+                                     << QByteArray(" Total ") << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
+                                     << QList<int>{-1, -1, 1} << uint(DivideByGames | AddAppearances) << 0;
+        QTest::newRow("5 Manchester indoor") << 5 << 4 << 0 << QByteArray("4:2 5:1 6:2 7:1")
+                                             << QByteArray(" Total ") << QByteArray(" Ave ")
+                                             << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
+                                             << uint(DivideByGames) << 0;
+        QTest::newRow("9 Bebbington") << 9 << 1 << 21 << QByteArray("9:2 10:1 11:2 12:1 13:1 14:0.5")
+                                      << QByteArray(" Total ") << QByteArray(" Best 6 ")
+                                      << QList<int>{1, 0, 0, 0} << QList<int>{-1, -1, 0} << uint(BestSix) << 0;
+        QTest::newRow("20 Warrington Mon") << 20 << 1 << 21 << QByteArray("4:1 6:1 8:10 9:2 10:1 11:3 12:2")
+                                           << QByteArray(" Total ") << QByteArray(" Ave ")
+                                           << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
+                                           << uint(DivideByGames | RankByWinsWithWalkovers) << 0;
+        QTest::newRow("38 Furness") << 38 << 1 << 21 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:2")
+                                    << QByteArray(" Total ") << QByteArray("  Ave  ") << QList<int>{1, 1, 0, 0}
+                                    << QList<int>{0, 0, 3}
+                                    << uint(RankByWinsWithWalkovers | KeepHandicaps | EditBroughtForward |
+                                            ShotRatioBroughtForward)
+                                    << 0;
+        QTest::newRow("40 North Derbyshire ladies")
+            << 40 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ") << QByteArray(" Ave ")
+            << QList<int>{1, 1, 10, 1} << QList<int>{0, 1, 1} << average << 0;
+        QTest::newRow("42 North Derbyshire") << 42 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
+                                             << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
+                                             << QList<int>{0, 1, 1} << uint(AveragePerMatch | DivideByGames) << 10;
+        QTest::newRow("44 Airedale") << 44 << 1 << 21 << QByteArray("4:1 6:1 9:10 10:5 11:10 12:5")
+                                     << QByteArray(" Total ") << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
+                                     << QList<int>{0, 0, 1} << uint(DivideByGames | ShotDifferenceSplit) << 0;
+        QTest::newRow("56 Rotherham") << 56 << 2 << 21 << QByteArray("4:2 6:2 9:2 11:2") << QByteArray(" Total ")
+                                      << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
+                                      << uint(DivideByGames | LevelDrawFive) << 0;
+        QTest::newRow("59 Coventry") << 59 << 1 << 21 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:1")
+                                     << QByteArray(" Total ") << QByteArray(" Points ") << QList<int>{1, 1, 0, 0}
+                                     << QList<int>{0, 0, 0} << uint(WinMeritWalkoverTieBreak) << 0;
+        QTest::newRow("60 Bramhall") << 60 << 3 << 0 << QByteArray("4:2 5:1 6:2 7:1") << QByteArray(" Total ")
+                                     << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
+                                     << uint(DivideByGames) << 0;
+        QTest::newRow("72 St Helens") << 72 << 1 << 21 << QByteArray("8:24 9:2 10:1 11:3 12:1")
+                                      << QByteArray(" Total ") << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
+                                      << QList<int>{0, 0, 1} << uint(DivideByGames) << 0;
+        QTest::newRow("78 Airedale vets") << 78 << 1 << 21 << QByteArray("") << QByteArray(" Total ")
+                                          << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
+                                          << uint(DivideByGames | GameBandPoints) << 0;
+        QTest::newRow("80 Kearsley") << 80 << 1 << 15 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:2")
+                                     << QByteArray(" Total ") << QByteArray(" Pts ") << QList<int>{0, 0, 0, 0}
+                                     << QList<int>{0, 0, 0}
+                                     << uint(HideShotTotals | AveragePerMatch | WalkoverPoints) << 0;
+        QTest::newRow("86 Selly Park") << 86 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
+                                       << QByteArray(" Pts ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 1, 0}
+                                       << uint(HideShotTotals | AveragePerMatch | BandPointsHomeAway2) << 0;
+        QTest::newRow("87 Matlock Thursday") << 87 << 1 << 15 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
+                                             << QByteArray(" Ave ") << QList<int>{1, 0, 0, 0}
+                                             << QList<int>{0, 1, 1} << uint(average | KeepHandicaps) << 0;
+    }
+    void tableRecords()
+    {
+        QFETCH(int, index);
+        QFETCH(int, groupSize);
+        QFETCH(int, target);
+        QFETCH(QByteArray, weights);
+        QFETCH(QByteArray, total);
+        QFETCH(QByteArray, measure);
+        QFETCH(QList<int>, measureTerms);
+        QFETCH(QList<int>, decimals);
+        QFETCH(uint, flags);
+        QFETCH(int, reservePenalty);
+
+        FakeHost host;
+        const ScoringScheme* s = LookupScheme(index, host);
+        QVERIFY(s);
+        QVERIFY(host.messages.empty());
+        QCOMPARE(int(s->groupSize), groupSize);
+        QCOMPARE(int(s->target), target);
+        std::array<float, kWeightCount> expected{};
+        for (const QByteArray& pair : weights.split(' ')) {
+            if (pair.isEmpty())
+                continue;
+            const QList<QByteArray> parts = pair.split(':');
+            expected[std::size_t(parts[0].toInt())] = parts[1].toFloat();
+        }
+        for (std::size_t w = 0; w < expected.size(); ++w)
+            QVERIFY2(s->weight[w] == expected[w], qPrintable(QStringLiteral("w%1 = %2").arg(w).arg(s->weight[w])));
+        QCOMPARE(QByteArray::fromStdString(s->TotalLabel()), total);
+        QCOMPARE(QByteArray::fromStdString(s->MeasureLabel()), measure);
+        QCOMPARE((QList<int>{s->forWeight, s->againstWeight, s->walkoverCredit, s->walkoverGames}), measureTerms);
+        QCOMPARE((QList<int>{s->matchDecimals, s->teamDecimals, s->playerDecimals}), decimals);
+        QCOMPARE(uint(s->flags), flags);
+        QCOMPARE(int(s->reservePenalty), reservePenalty);
+        // Unused bytes of the fields stay zero, so the file image is reproducible.
+        const SchemeBytes image = SchemeToBytes(*s);
+        for (std::size_t i = 86 + std::size_t(total.size()); i < 98; ++i)
+            QCOMPARE(int(image[i]), 0);
+        for (std::size_t i = 130; i < 134; ++i)
+            QCOMPARE(int(image[i]), 0);
+        for (std::size_t i = 134 + std::size_t(measure.size()); i < 146; ++i)
+            QCOMPARE(int(image[i]), 0);
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QByteArray>("name");
+        QTest::newRow("first") << 0 << QByteArray("Aggregate");
+        QTest::newRow("ampersand") << 2 << QByteArray("Altrincham & South Manchester");
+        QTest::newRow("brackets") << 29 << QByteArray("Stockport indoor (short mat)");
+        QTest::newRow("capital District") << 48 << QByteArray("Northfield & District");
+        QTest::newRow("Custom") << 64 << QByteArray("Custom");
+        QTest::newRow("after Custom") << 65 << QByteArray("Ramsbottom & district");
+        QTest::newRow("last") << 87 << QByteArray("Matlock Thursday League");
+        QTest::newRow("past the end") << 88 << QByteArray();
+        QTest::newRow("negative") << -1 << QByteArray();
+    }
+    void names()
+    {
+        QFETCH(int, index);
+        QFETCH(QByteArray, name);
+        QCOMPARE(QByteArray::fromStdString(std::string(SchemeName(index))), name);
+    }
+
+    void everyNameUniqueAndFound()
+    {
+        std::set<std::string_view> seen;
+        for (int i = 0; i < kSchemeCount; ++i) {
+            const std::string_view name = SchemeName(i);
+            QVERIFY2(!name.empty(), qPrintable(QString::number(i)));
+            QVERIFY2(seen.insert(name).second, qPrintable(QString::number(i)));
+            QCOMPARE(SchemeIndexExact(name), i);
+            QCOMPARE(SchemeIndexIgnoringCase(name), i);
+        }
+        QCOMPARE(int(seen.size()), 88);
+    }
+
+    void sharedRecords_data()
+    {
+        QTest::addColumn<QList<int>>("indices");
+        QTest::newRow("aggregate") << QList<int>{0, 1, 2, 21, 22, 24, 27, 28};
+        QTest::newRow("Heart of England") << QList<int>{43, 52};
+        QTest::newRow("Mid-Cheshire ladies") << QList<int>{47, 71, 83};
+        QTest::newRow("Formby") << QList<int>{50, 51};
+        QTest::newRow("Maltby") << QList<int>{58, 67};
+    }
+    void sharedRecords()
+    {
+        QFETCH(QList<int>, indices);
+        FakeHost host;
+        const ScoringScheme* first = LookupScheme(indices.front(), host);
+        QVERIFY(first);
+        for (int index : indices)
+            QVERIFY2(LookupScheme(index, host) == first, qPrintable(QString::number(index)));
+        QVERIFY(host.messages.empty());
+    }
+
+    void lookup_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("isNull");
+        QTest::addColumn<bool>("complains");
+        QTest::addColumn<int>("sameAs");   // index whose record is expected
+        QTest::newRow("Custom has no record") << 64 << true << false << -1;
+        QTest::newRow("last") << 87 << false << false << 87;
+        QTest::newRow("88") << 88 << false << true << 0;
+        QTest::newRow("-1") << -1 << false << true << 0;
+        QTest::newRow("large") << 100000 << false << true << 0;
+    }
+    void lookup()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, isNull);
+        QFETCH(bool, complains);
+        QFETCH(int, sameAs);
+        FakeHost host;
+        const ScoringScheme* s = LookupScheme(index, host);
+        QCOMPARE(s == nullptr, isNull);
+        if (!isNull) {
+            FakeHost quiet;
+            QCOMPARE(s, LookupScheme(sameAs, quiet));
+        }
+        QCOMPARE(int(host.messages.size()), complains ? 1 : 0);
+        if (complains) {
+            QCOMPARE(host.messages[0].text, std::string(kNotRecognised));
+            QCOMPARE(host.messages[0].title, std::string("Program error"));
+            QVERIFY(host.messages[0].icon == MessageIcon::Exclamation);
+        }
+    }
+
+    void applyGroups_data()
+    {
+        QTest::addColumn<uint>("index");
+        QTest::addColumn<int>("teamSize");
+        QTest::addColumn<int>("copyGroupSize");   // the season's own copy, before
+        QTest::addColumn<QList<int>>("before");   // groupSpan before, from position 0
+        QTest::addColumn<QList<int>>("spans");    // positions 0..teamSize-1; the rest must be -1
+        QTest::addColumn<QList<int>>("targets");  // leading positions; the rest take restTarget
+        QTest::addColumn<int>("restTarget");
+        QTest::addColumn<bool>("complains");
+        QTest::newRow("pairs, 8") << 6u << 8 << 0 << QList<int>{} << QList<int>{1, -1, 1, -1, 1, -1, 1, -1}
+                                  << QList<int>{} << 21 << false;
+        QTest::newRow("pairs, 7: last pair clipped") << 6u << 7 << 0 << QList<int>{}
+                                                     << QList<int>{1, -1, 1, -1, 1, -1, 0} << QList<int>{} << 21
+                                                     << false;
+        QTest::newRow("fours, 6") << 5u << 6 << 0 << QList<int>{} << QList<int>{3, -1, -1, -1, 1, -1}
+                                  << QList<int>{} << 0 << false;
+        QTest::newRow("triples, 8") << 60u << 8 << 0 << QList<int>{} << QList<int>{2, -1, -1, 2, -1, -1, 1, -1}
+                                    << QList<int>{} << 0 << false;
+        QTest::newRow("singles, 4") << 0u << 4 << 0 << QList<int>{} << QList<int>{0, 0, 0, 0} << QList<int>{}
+                                    << 21 << false;
+        QTest::newRow("singles, 30") << 4u << 30 << 0 << QList<int>{} << QList<int>(30, 0) << QList<int>{} << 15
+                                     << false;
+        QTest::newRow("Matlock Thursday, 10")
+            << 87u << 10 << 0 << QList<int>{} << QList<int>{1, -1, 1, -1, 1, -1, 0, 0, 0, 0}
+            << QList<int>{21, 21, 21, 21, 21} << 15 << false;
+        QTest::newRow("Matlock Thursday, 5: third pair clipped")
+            << 87u << 5 << 0 << QList<int>{} << QList<int>{1, -1, 1, -1, 0} << QList<int>{21, 21, 21, 21, 21}
+            << 15 << false;
+        QTest::newRow("St Helens Churches, 6") << 73u << 6 << 0 << QList<int>{} << QList<int>{1, -1, 0, 0, 0, 0}
+                                               << QList<int>{} << 21 << false;
+        QTest::newRow("St Helens Churches, 1") << 73u << 1 << 0 << QList<int>{} << QList<int>{0} << QList<int>{}
+                                               << 21 << false;
+        QTest::newRow("no team") << 6u << 0 << 0 << QList<int>{} << QList<int>{} << QList<int>{} << 21 << false;
+        QTest::newRow("Custom, groupSize 0 keeps its spans")
+            << 64u << 6 << 0 << QList<int>{2, -1, -1, 0, 3, -1, 0, 0} << QList<int>{2, -1, -1, 0, 1, -1}
+            << QList<int>{} << 17 << false;
+        QTest::newRow("Custom, pairs from the copy")
+            << 64u << 5 << 2 << QList<int>{0, 0, 0, 0, 0} << QList<int>{1, -1, 1, -1, 0} << QList<int>{} << 17
+            << false;
+        QTest::newRow("Custom, groupSize too big for a span")
+            << 64u << 4 << 65535 << QList<int>{} << QList<int>{3, -1, -1, -1} << QList<int>{} << 17 << false;
+        QTest::newRow("unknown 88 uses aggregate") << 88u << 3 << 0 << QList<int>{} << QList<int>{0, 0, 0}
+                                                   << QList<int>{} << 21 << true;
+        QTest::newRow("huge index uses aggregate") << 0xFFFFFFFFu << 2 << 0 << QList<int>{} << QList<int>{0, 0}
+                                                   << QList<int>{} << 21 << true;
+    }
+    void applyGroups()
+    {
+        QFETCH(uint, index);
+        QFETCH(int, teamSize);
+        QFETCH(int, copyGroupSize);
+        QFETCH(QList<int>, before);
+        QFETCH(QList<int>, spans);
+        QFETCH(QList<int>, targets);
+        QFETCH(int, restTarget);
+        QFETCH(bool, complains);
+
+        auto season = MakeSeason(index, teamSize);
+        season->scheme.groupSize = std::uint16_t(copyGroupSize);
+        season->scheme.target = 17;
+        season->groupSpan.fill(5);   // a stale layout that must not survive
+        for (int i = 0; i < before.size(); ++i)
+            season->groupSpan[std::size_t(i)] = std::int16_t(before[i]);
+        FakeHost host;
+        ApplyScheme(*season, host);
+
+        QCOMPARE(int(host.messages.size()), complains ? 1 : 0);
+        QCOMPARE(season->schemeIndex, std::uint32_t(index));
+        for (int i = 0; i < kMaxTeamSize; ++i) {
+            const int want = i < spans.size() ? spans[i] : -1;
+            QVERIFY2(season->groupSpan[std::size_t(i)] == want,
+                     qPrintable(QStringLiteral("position %1: %2, want %3")
+                                    .arg(i)
+                                    .arg(season->groupSpan[std::size_t(i)])
+                                    .arg(want)));
+            const int wantTarget = i < targets.size() ? targets[i] : restTarget;
+            QVERIFY2(int(season->gameTarget[std::size_t(i)]) == wantTarget,
+                     qPrintable(QStringLiteral("target %1: %2, want %3")
+                                    .arg(i)
+                                    .arg(season->gameTarget[std::size_t(i)])
+                                    .arg(wantTarget)));
+        }
+    }
+
+    void applyClearsHandicaps_data()
+    {
+        QTest::addColumn<uint>("index");
+        QTest::newRow("to aggregate") << 0u;
+        QTest::newRow("same handicap scheme") << 54u;
+        QTest::newRow("to Custom") << 64u;
+        QTest::newRow("unknown") << 88u;
+    }
+    void applyClearsHandicaps()
+    {
+        QFETCH(uint, index);
+        auto season = MakeSeason(index, 4, 3);
+        season->homeHandicap = 7;
+        season->awayHandicap = -3;
+        for (int i = 0; i < 3; ++i) {
+            season->fixtures[std::size_t(i)]->oppHandicap = 10 + i;
+            season->fixtures[std::size_t(i)]->handicap = 4;
+        }
+        FakeHost host;
+        ApplyScheme(*season, host);
+        QCOMPARE(season->homeHandicap, 0);
+        QCOMPARE(season->awayHandicap, 0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(season->fixtures[std::size_t(i)]->oppHandicap, 0);
+    }
+
+    void applyCopiesRecord_data()
+    {
+        QTest::addColumn<uint>("index");
+        QTest::addColumn<int>("expectedFrom");   // -1: the copy stays as it was
+        QTest::newRow("Custom keeps its copy") << 64u << -1;
+        QTest::newRow("built-in replaces the copy") << 70u << 70;
+        QTest::newRow("unknown takes aggregate") << 200u << 0;
+    }
+    void applyCopiesRecord()
+    {
+        QFETCH(uint, index);
+        QFETCH(int, expectedFrom);
+        auto season = MakeSeason(index, 2);
+        const ScoringScheme custom = DistinctScheme();
+        season->scheme = custom;
+        FakeHost host;
+        ApplyScheme(*season, host);
+        FakeHost quiet;
+        const ScoringScheme& expected = expectedFrom < 0 ? custom : *LookupScheme(expectedFrom, quiet);
+        QVERIFY(SchemeToBytes(season->scheme) == SchemeToBytes(expected));
+    }
+
+    void groupSizeAndTarget_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("withSeason");
+        QTest::addColumn<int>("groupSize");
+        QTest::addColumn<int>("target");
+        QTest::newRow("fours, no fixed target") << 5 << false << 4 << 0;
+        QTest::newRow("pairs 15") << 7 << false << 2 << 15;
+        QTest::newRow("built-in ignores the season") << 87 << true << 1 << 15;
+        QTest::newRow("Custom without season") << 64 << false << 0 << 0;
+        QTest::newRow("Custom from the season") << 64 << true << 3 << 11;
+        QTest::newRow("out of range from the season") << 88 << true << 3 << 11;
+        QTest::newRow("negative without season") << -1 << false << 0 << 0;
+    }
+    void groupSizeAndTarget()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, withSeason);
+        QFETCH(int, groupSize);
+        QFETCH(int, target);
+        Season season;
+        season.scheme.groupSize = 3;
+        season.scheme.target = 11;
+        const Season* passed = withSeason ? &season : nullptr;
+        QCOMPARE(SchemeGroupSize(index, passed), groupSize);
+        QCOMPARE(int(SchemeTarget(index, passed)), target);
+    }
+
+    void nameLookup_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("exact");
+        QTest::addColumn<int>("ignoringCase");
+        QTest::newRow("exact") << QByteArray("Aggregate") << 0 << 0;
+        QTest::newRow("lower case") << QByteArray("aggregate") << 88 << 0;
+        QTest::newRow("upper case") << QByteArray("MATLOCK THURSDAY LEAGUE") << 88 << 87;
+        QTest::newRow("Custom is a name") << QByteArray("Custom") << 64 << 64;
+        QTest::newRow("custom") << QByteArray("cUSTOM") << 88 << 64;
+        QTest::newRow("shorter name not a prefix match") << QByteArray("St Helens") << 72 << 72;
+        QTest::newRow("longer name") << QByteArray("st helens churches") << 88 << 73;
+        QTest::newRow("trailing space") << QByteArray("Aggregate ") << 88 << 88;
+        QTest::newRow("prefix only") << QByteArray("Aggregat") << 88 << 88;
+        QTest::newRow("empty") << QByteArray() << 88 << 88;
+        QTest::newRow("embedded NUL") << QByteArray("Aggregate\0 15", 13) << 88 << 88;
+        // Only ASCII letters fold: punctuation one bit away must not match.
+        QTest::newRow("ampersand vs 0x06") << QByteArray("altrincham \x06 south manchester") << 88 << 88;
+        QTest::newRow("plus vs 0x0B") << QByteArray("LICHFIELD 50\x0B") << 88 << 88;
+        QTest::newRow("bracket vs 0x08") << QByteArray("stockport indoor \x08short mat)") << 88 << 88;
+        // Accented letters are neither folded nor stripped.
+        QTest::newRow("0xC1 for A") << QByteArray("\xC1ggregate") << 88 << 88;
+        QTest::newRow("0xE1 for a") << QByteArray("\xE1ggregate") << 88 << 88;
+        QTest::newRow("0xC9 for E") << QByteArray("Aggr\xC9gate") << 88 << 88;
+        QTest::newRow("0xE9 for e") << QByteArray("Aggr\xE9gate") << 88 << 88;
+    }
+    void nameLookup()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, exact);
+        QFETCH(int, ignoringCase);
+        const std::string_view name(text.constData(), std::size_t(text.size()));
+        QCOMPARE(SchemeIndexExact(name), exact);
+        QCOMPARE(SchemeIndexIgnoringCase(name), ignoringCase);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScoringScheme)
+#include "tst_ScoringScheme.moc"
