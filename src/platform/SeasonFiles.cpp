@@ -1,0 +1,148 @@
+#include "platform/SeasonFiles.h"
+
+#include <QFileInfo>
+
+#include <new>
+
+#include "files/BinaryFormat.h"
+#include "model/Host.h"
+#include "platform/FileIO.h"
+
+std::string PathToSeasonText(const QString& path)
+{
+    return path.toUtf8().toStdString();
+}
+
+QString SeasonPathToQString(const std::string& filePath)
+{
+    return QString::fromUtf8(filePath.data(), static_cast<qsizetype>(filePath.size()));
+}
+
+bool IsTextSeasonPath(const QString& path)
+{
+    // Fold ASCII letters only: Unicode folding would let other characters
+    // pass for these.
+    static constexpr char16_t kSuffix[] = u".bwt";
+    constexpr qsizetype n = 4;
+    if (path.size() < n)
+        return false;
+    for (qsizetype i = 0; i < n; ++i) {
+        char16_t c = path.at(path.size() - n + i).unicode();
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c - u'A' + u'a');
+        if (c != kSuffix[i])
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Relative paths (from the command line) would mean something else once the
+// working directory changed; the recent-files list outlives it.
+QString AbsolutePath(const QString& path)
+{
+    return QFileInfo(path).absoluteFilePath();
+}
+
+void ShowOutOfMemory(Host& host)
+{
+    host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+}
+
+} // namespace
+
+SeasonPtr OpenSeasonPath(Host& host, const QString& path, bool readOnly,
+                         const TextSeasonReader& readText)
+{
+    // Text season files are imported, not read here.
+    if (readText && IsTextSeasonPath(path))
+        return readText(host, path);
+
+    try {
+        FileReadResult file;
+        {
+            WaitCursor wait(host);
+            file = ReadWholeFile(path);
+        }
+        switch (file.status) {
+        case FileReadStatus::Ok:
+            break;
+        case FileReadStatus::CannotOpen:
+        case FileReadStatus::ReadFailed:
+            host.ShowError("Cannot open file");
+            return nullptr;
+        case FileReadStatus::TooLarge:
+            host.ShowError("Invalid file");
+            return nullptr;
+        }
+
+        SeasonPtr season;
+        ReadStatus status = ReadStatus::Invalid;
+        {
+            WaitCursor wait(host);
+            status = SeasonFromBytes(reinterpret_cast<const std::uint8_t*>(file.data.constData()),
+                                     static_cast<std::size_t>(file.data.size()), host, season);
+        }
+        file.data = QByteArray();
+        switch (status) {
+        case ReadStatus::Ok:
+            break;
+        case ReadStatus::Invalid:
+            host.ShowError("Invalid file");
+            return nullptr;
+        case ReadStatus::OutOfMemory:
+            return nullptr; // already reported by the reader
+        }
+        if (!season) {
+            host.ShowError("Invalid file");
+            return nullptr;
+        }
+        season->filePath = PathToSeasonText(AbsolutePath(path));
+        season->readOnly = readOnly;
+        return season;
+    } catch (const std::bad_alloc&) {
+        ShowOutOfMemory(host);
+        return nullptr;
+    }
+}
+
+bool SaveSeason(Host& host, Season& season, bool saveAs,
+                const std::function<QString()>& chooseSaveFile)
+{
+    QString path;
+    if (season.untitled || saveAs || season.readOnly) {
+        if (chooseSaveFile)
+            path = chooseSaveFile();
+        if (path.isEmpty())
+            return false;
+        path = AbsolutePath(path);
+        season.filePath = PathToSeasonText(path);
+    } else {
+        path = SeasonPathToQString(season.filePath);
+        if (path.isEmpty())
+            return false;
+    }
+
+    bool written = false;
+    {
+        WaitCursor wait(host);
+        try {
+            const Bytes bytes = SeasonToBytes(season);
+            written = WriteFileAtomically(
+                path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
+                                     static_cast<qsizetype>(bytes.size())));
+        } catch (const std::bad_alloc&) {
+            written = false;
+        }
+    }
+    if (!written) {
+        host.ShowError("Cannot write file");
+        return false;
+    }
+
+    host.AddRecentFile(season.filePath);
+    season.modified = false;
+    season.untitled = false;
+    return true;
+}

@@ -1,0 +1,273 @@
+#include "platform/Settings.h"
+
+#include <QSettings>
+#include <QVariant>
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToUtf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+// A text that is wholly a decimal 32-bit integer: an optional minus sign and
+// digits, nothing else (no spaces, no plus, no radix prefix), whatever the
+// locale.
+bool ParseNumberText(const QString& text, std::int32_t& out)
+{
+    const QByteArray bytes = text.toLatin1();
+    const char* first = bytes.constData();
+    const char* last = first + bytes.size();
+    if (first == last || (*first != '-' && (*first < '0' || *first > '9')))
+        return false;
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(first, last, value, 10);
+    if (error != std::errc() || end != last || text.size() != bytes.size())
+        return false;
+    out = value;
+    return true;
+}
+
+// What counts as a stored 32-bit number: an integer value (as the registry
+// keeps them; an unsigned 32-bit one is taken bit for bit), or a text of one
+// (as INI files keep everything).
+bool AsNumber(const QVariant& value, std::int32_t& out)
+{
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::SChar:
+    case QMetaType::Char: {
+        const qlonglong v = value.toLongLong();
+        if (v < std::numeric_limits<std::int32_t>::min() ||
+            v > std::numeric_limits<std::uint32_t>::max())
+            return false;
+        out = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+        return true;
+    }
+    case QMetaType::UInt:
+    case QMetaType::UShort:
+    case QMetaType::ULong:
+    case QMetaType::ULongLong:
+    case QMetaType::UChar: {
+        const qulonglong v = value.toULongLong();
+        if (v > std::numeric_limits<std::uint32_t>::max())
+            return false;
+        out = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+        return true;
+    }
+    case QMetaType::QString:
+        return ParseNumberText(value.toString(), out);
+    default:
+        return false;
+    }
+}
+
+qsizetype CharacterCount(const QString& text)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (!text.at(i).isLowSurrogate() || i == 0 || !text.at(i - 1).isHighSurrogate())
+            ++n;
+    return n;
+}
+
+// The first `characters` characters, never splitting a surrogate pair.
+QString LeftCharacters(const QString& text, qsizetype characters)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isLowSurrogate() && i > 0 && text.at(i - 1).isHighSurrogate())
+            continue;
+        if (n == characters)
+            return text.left(i);
+        ++n;
+    }
+    return text;
+}
+
+// A stored text, when it is one and fits with its terminator.
+bool AsFittingText(const QVariant& value, std::size_t capacity, QString& out)
+{
+    if (value.typeId() != QMetaType::QString)
+        return false;
+    QString text = value.toString();
+    if (static_cast<std::size_t>(CharacterCount(text)) + 1 > capacity)
+        return false;
+    out = std::move(text);
+    return true;
+}
+
+} // namespace
+
+struct SettingsStore::Key {
+    explicit Key(std::unique_ptr<QSettings> s) : settings(std::move(s))
+    {
+        // The machine-wide layer is read by our own rules, not merged by Qt.
+        settings->setFallbacksEnabled(false);
+    }
+    std::unique_ptr<QSettings> settings;
+};
+
+SettingsStore::SettingsStore() = default;
+
+SettingsStore::SettingsStore(const QString& userRoot, const QString& machineRoot)
+    : native_(false), userRoot_(userRoot), machineRoot_(machineRoot)
+{
+}
+
+std::unique_ptr<SettingsStore::Key> SettingsStore::Open(std::string_view key, Scope scope) const
+{
+    const QString organisation = QStringLiteral("Orvane");
+    const QString application = ToQString(key);
+    if (native_) {
+        const auto qtScope = scope == Scope::User ? QSettings::UserScope : QSettings::SystemScope;
+        return std::make_unique<Key>(std::make_unique<QSettings>(QSettings::NativeFormat, qtScope,
+                                                                 organisation, application));
+    }
+    const QString& root = scope == Scope::User ? userRoot_ : machineRoot_;
+    const QString file = root + u'/' + organisation + u'/' + application + QStringLiteral(".conf");
+    return std::make_unique<Key>(std::make_unique<QSettings>(file, QSettings::IniFormat));
+}
+
+std::int32_t SettingsStore::ReadNumber(std::string_view key, std::string_view name,
+                                       std::int32_t defaultValue) const
+{
+    const QString valueName = ToQString(name);
+    for (Scope scope : {Scope::User, Scope::Machine}) {
+        const auto k = Open(key, scope);
+        std::int32_t value = 0;
+        if (k->settings->contains(valueName) && AsNumber(k->settings->value(valueName), value))
+            return value;
+    }
+    return defaultValue;
+}
+
+std::string SettingsStore::ReadText(std::string_view key, std::string_view name,
+                                    std::string_view defaultValue, std::size_t capacity) const
+{
+    const QString valueName = ToQString(name);
+    QString text;
+    {
+        const auto user = Open(key, Scope::User);
+        // An empty user text does not hide the machine-wide one.
+        if (user->settings->contains(valueName) &&
+            AsFittingText(user->settings->value(valueName), capacity, text) && !text.isEmpty())
+            return ToUtf8(text);
+    }
+    {
+        const auto machine = Open(key, Scope::Machine);
+        if (machine->settings->contains(valueName) &&
+            AsFittingText(machine->settings->value(valueName), capacity, text))
+            return ToUtf8(text);
+    }
+    if (capacity == 0)
+        return {};
+    return ToUtf8(LeftCharacters(ToQString(defaultValue), static_cast<qsizetype>(capacity - 1)));
+}
+
+namespace {
+
+bool WriteValue(QSettings& settings, const QString& name, const QVariant& value)
+{
+    if (!settings.isWritable() || settings.status() != QSettings::NoError)
+        return false;
+    settings.setValue(name, value);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+} // namespace
+
+bool SettingsStore::WriteNumber(std::string_view key, std::string_view name, std::int32_t value)
+{
+    const auto k = Open(key, Scope::User);
+    return WriteValue(*k->settings, ToQString(name), QVariant::fromValue<qint32>(value));
+}
+
+bool SettingsStore::WriteText(std::string_view key, std::string_view name, std::string_view text)
+{
+    const auto k = Open(key, Scope::User);
+    return WriteValue(*k->settings, ToQString(name), QVariant(ToQString(text)));
+}
+
+namespace {
+
+std::unique_ptr<SettingsStore>& StoreSlot()
+{
+    static std::unique_ptr<SettingsStore> store;
+    return store;
+}
+
+} // namespace
+
+SettingsStore& CurrentSettingsStore()
+{
+    auto& store = StoreSlot();
+    if (!store)
+        store = std::make_unique<SettingsStore>();
+    return *store;
+}
+
+void SetSettingsStore(std::unique_ptr<SettingsStore> store)
+{
+    StoreSlot() = std::move(store);
+}
+
+std::int32_t ReadNumberSetting(std::string_view key, std::string_view name,
+                               std::int32_t defaultValue)
+{
+    return CurrentSettingsStore().ReadNumber(key, name, defaultValue);
+}
+
+std::string ReadTextSetting(std::string_view key, std::string_view name,
+                            std::string_view defaultValue, std::size_t capacity)
+{
+    return CurrentSettingsStore().ReadText(key, name, defaultValue, capacity);
+}
+
+bool WriteNumberSetting(std::string_view key, std::string_view name, std::int32_t value)
+{
+    return CurrentSettingsStore().WriteNumber(key, name, value);
+}
+
+bool WriteTextSetting(std::string_view key, std::string_view name, std::string_view text)
+{
+    return CurrentSettingsStore().WriteText(key, name, text);
+}
+
+Preferences LoadPreferences()
+{
+    Preferences p;
+    p.minGames = static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kMinGamesSetting, 3));
+    p.homeOnLeftScreen =
+        static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kHomeOnLeftScreenSetting, 0));
+    p.homeOnLeftPrinter =
+        static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kHomeOnLeftPrinterSetting, 1));
+    p.highlightLosses =
+        static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kHighlightLossesSetting, 0));
+    p.minPrintScale = ReadNumberSetting(kSettingsKey, kMinPrintScaleSetting, 70) / 100.0;
+    return p;
+}
+
+GridFontSettings LoadGridFontSettings()
+{
+    GridFontSettings f;
+    f.height = ReadNumberSetting(kSettingsKey, kFontHeightSetting, -40);
+    f.weight = ReadNumberSetting(kSettingsKey, kFontWeightSetting, 400);
+    // Only the low byte carries the flag.
+    f.italic = (ReadNumberSetting(kSettingsKey, kFontItalicSetting, 0) & 0xFF) != 0;
+    f.faceName =
+        ReadTextSetting(kSettingsKey, kFontNameSetting, "Times New Roman", kFontNameCapacity);
+    return f;
+}
