@@ -6,7 +6,8 @@
 
 struct Season;
 
-enum class MessageIcon { Exclamation, Question, Information };
+// None: a plain box without an icon (the text import's "String too long" notice).
+enum class MessageIcon { Exclamation, Question, Information, None };
 enum class Buttons { Ok, YesNo, YesNoCancel };
 enum class Answer { Ok, Yes, No, Cancel };
 

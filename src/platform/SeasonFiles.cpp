@@ -1,4 +1,5 @@
 #include "platform/SeasonFiles.h"
+#include "platform/TextSeasonFile.h"
 
 #include <QFileInfo>
 
@@ -56,8 +57,8 @@ SeasonPtr OpenSeasonPath(Host& host, const QString& path, bool readOnly,
                          const TextSeasonReader& readText)
 {
     // Text season files are imported, not read here.
-    if (readText && IsTextSeasonPath(path))
-        return readText(host, path);
+    if (IsTextSeasonPath(path))
+        return readText ? readText(host, path) : ReadTextSeasonFile(host, path);
 
     try {
         FileReadResult file;

@@ -23,7 +23,7 @@ bool IsTextSeasonPath(const QString& path);
 using TextSeasonReader = std::function<SeasonPtr(Host& host, const QString& path)>;
 
 // Opens the season file at path. A text season file goes to readText when one
-// is given; without one it is read as a binary file (and refused as invalid).
+// is given, else to the text import (ReadTextSeasonFile).
 // Failures are reported through host ("Cannot open file", "Invalid file", the
 // allocation message) and give null. The wait cursor is shown while the file
 // is read and decoded.

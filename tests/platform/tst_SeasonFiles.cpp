@@ -86,8 +86,6 @@ private slots:
                                  << QStringLiteral("Cannot open file");
         QTest::newRow("directory")
             << QStringLiteral("sub") << QByteArray() << QStringLiteral("Cannot open file");
-        QTest::newRow("missing text file without importer")
-            << QStringLiteral("missing.BWT") << QByteArray() << QStringLiteral("Cannot open file");
         QTest::newRow("too short") << QStringLiteral("short.bwl") << QByteArray(151, '\0')
                                    << QStringLiteral("Invalid file");
         QTest::newRow("wrong magic") << QStringLiteral("magic.bwl") << QByteArray(2000, '\x55')
@@ -370,6 +368,31 @@ private slots:
             QCOMPARE(season->teamName, std::string("imported"));
         else
             QCOMPARE(host.Texts(), std::vector<std::string>{"Cannot open file"});
+        QCOMPARE(host.waitDepth, 0);
+    }
+
+    // The real import: a text file that cannot be read ends quietly, a good
+    // one gives an untitled season; both paths join the recent files.
+    void textImportThroughOpen()
+    {
+        QTemporaryDir dir;
+        const QString missing = dir.filePath(QStringLiteral("missing.BWT"));
+        FakeHost host;
+        QVERIFY(!OpenSeasonPath(host, missing, false));
+        QVERIFY(host.messages.empty());
+        QCOMPARE(host.recentFiles, std::vector<std::string>{PathToSeasonText(missing)});
+
+        const QString good = dir.filePath(QStringLiteral("club.bwt"));
+        QVERIFY(WriteRaw(good, QByteArray("[Club]\n\"Riverside BC\" \"District\" \"Two\" \"1\" \"1\" \"Aggregate\"\n"
+                                          "[Players]\n\"A. Brown\"\n[Matches]\n\"home\" \"Hillside\" \"3/5/2008\"\n"
+                                          "\"A. Brown\" \"21\" \"E. Fox\" \"15\"\n")));
+        const SeasonPtr season = OpenSeasonPath(host, good, false);
+        QVERIFY(season);
+        QVERIFY(host.messages.empty());
+        QVERIFY(season->untitled);
+        QCOMPARE(season->teamName, std::string("Riverside BC"));
+        QCOMPARE(season->matchesWon, 1);
+        QCOMPARE(host.recentFiles.back(), PathToSeasonText(good));
         QCOMPARE(host.waitDepth, 0);
     }
 };

@@ -1,0 +1,45 @@
+#include "cli/CliHost.h"
+
+#include <QLocale>
+#include <QString>
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+
+void CliHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon)
+{
+    std::string line(title);
+    line += ": ";
+    for (char c : text)
+        line += (c == '\n' || c == '\r') ? ' ' : c;
+    err_ << line << '\n';
+    err_.flush();
+}
+
+Answer CliHost::Ask(std::string_view text, std::string_view title, Buttons, Answer defaultAnswer)
+{
+    ShowMessage(text, title, MessageIcon::Question);
+    return defaultAnswer;
+}
+
+std::string CliHost::MonthName(int month, bool abbreviated)
+{
+    if (month < 1 || month > 12)
+        return {};
+    return QLocale::system()
+        .monthName(month, abbreviated ? QLocale::ShortFormat : QLocale::LongFormat)
+        .toStdString();
+}
+
+std::time_t CliNow()
+{
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch && *epoch) {
+        long long value = 0;
+        const char* end = epoch + std::strlen(epoch);
+        auto [ptr, ec] = std::from_chars(epoch, end, value);
+        if (ec == std::errc() && ptr == end && value >= 0)
+            return static_cast<std::time_t>(value);
+    }
+    return std::time(nullptr);
+}

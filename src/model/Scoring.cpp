@@ -1,0 +1,366 @@
+#include "model/Scoring.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+
+#include "model/TextFormat.h"
+
+namespace {
+
+// A reserve is entered with " (2)" after his name.
+bool IsReserveName(const std::string& name)
+{
+    static constexpr std::string_view kSuffix = " (2)";
+    return name.size() >= kSuffix.size() &&
+           name.compare(name.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0;
+}
+
+bool LeadsGroup(const Season& season, std::size_t position)
+{
+    return position < season.groupSpan.size() && season.groupSpan[position] >= 0;
+}
+
+// Match points of one side, from that side's own figures.
+struct SideFigures {
+    int shots = 0;          // this side's shots
+    int opponentShots = 0;  // the other side's shots
+    int gamesWon = 0;
+    int opponentGamesWon = 0;
+    int outcome = 0;        // 1 match won, 0 drawn, -1 lost
+};
+
+long double BasePoints(const ScoringScheme& scheme, const SideFigures& side, bool homeSide,
+                       int undecided)
+{
+    const auto& w = scheme.weight;
+    // The home side's weights are w0, w1, w4, w5, w9, w10, w15, w16; the away
+    // side's w2, w3, w6, w7, w11, w12, w17, w18.
+    const float perOwnShot = homeSide ? w[0] : w[2];
+    const float perOtherShot = homeSide ? w[1] : w[3];
+    const float perGameWon = homeSide ? w[4] : w[6];
+    const float perUndecided = homeSide ? w[5] : w[7];
+    const float matchWin = homeSide ? w[9] : w[11];
+    const float matchDraw = homeSide ? w[10] : w[12];
+    const float moreGames = homeSide ? w[15] : w[17];
+    const float equalGames = homeSide ? w[16] : w[18];
+
+    long double points = static_cast<long double>(perOwnShot) * side.shots +
+                         static_cast<long double>(perOtherShot) * side.opponentShots +
+                         static_cast<long double>(perGameWon) * side.gamesWon +
+                         static_cast<long double>(perUndecided) * undecided;
+    if (side.outcome > 0)
+        points += matchWin;
+    else if (side.outcome == 0)
+        points += matchDraw;
+    if (side.gamesWon > side.opponentGamesWon)
+        points += moreGames;
+    else if (side.gamesWon == side.opponentGamesWon)
+        points += equalGames;
+    return points;
+}
+
+void AddShotDifferenceSplit(int difference, long double& ours, long double& theirs)
+{
+    if (difference >= 100) {
+        ours += 10;
+    } else if (difference >= 1) {
+        int k = (difference + 9) / 10;
+        ours += k;
+        theirs += 10 - k;
+    } else if (difference == 0) {
+        ours += 5;
+        theirs += 5;
+    } else if (difference >= -99) {
+        int k = (-difference + 9) / 10;
+        ours += 10 - k;
+        theirs += k;
+    } else {
+        theirs += 10;
+    }
+}
+
+void AddGameBandPoints(const Season& season, const Fixture& fixture, long double& ours,
+                       long double& theirs)
+{
+    const int walkoverBand = ScoreBand(static_cast<int>(season.scheme.target));
+    for (const Game& game : fixture.games) {
+        switch (game.state) {
+        case Played:
+            ours += ScoreBand(game.scoreFor);
+            theirs += ScoreBand(game.scoreAgainst);
+            break;
+        case OpponentAbsent:
+            ours += walkoverBand;
+            break;
+        case PlayerAbsent:
+            theirs += walkoverBand;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// Home and neutral fixtures count as home.
+template <bool kAway>
+void CreditPlayer(Player& player, std::uint32_t state, int scoreFor, int scoreAgainst)
+{
+    ++player.appearances;
+    ++(kAway ? player.awayAppearances : player.homeAppearances);
+    if (state != Played)
+        return;   // a walkover: an appearance, not a game played
+    ++player.played;
+    ++(kAway ? player.awayPlayed : player.homePlayed);
+    if (scoreFor > scoreAgainst)
+        ++player.won;
+    else if (scoreFor == scoreAgainst)
+        ++player.drawn;
+    (kAway ? player.awayFor : player.homeFor) += scoreFor;
+    (kAway ? player.awayAgainst : player.homeAgainst) += scoreAgainst;
+}
+
+// What the games of one fixture add up to.
+struct GameTotals {
+    int shotsFor = 0;
+    int shotsAgainst = 0;
+    int won = 0;
+    int lost = 0;
+    long long penaltiesFor = 0;
+    long long penaltiesAgainst = 0;
+    bool played = false;   // some game was counted or credited
+};
+
+// Steps through the games in position order: charges reserve penalties and
+// credits players (when recalculating), retires games with no score, and sums
+// the counted games, which are those that lead their group.
+// Instantiated for each flag and venue: this is the one loop of a
+// recalculation that runs once per game.
+template <bool recalculating, bool kAway>
+GameTotals ScanGames(const Season& season, Fixture& fixture)
+{
+    const std::uint32_t reservePenalty = season.scheme.reservePenalty;
+    const std::size_t count = fixture.games.size();
+    Game* const games = fixture.games.data();
+    GameTotals t;
+    for (std::size_t i = 0; i < count; ++i) {
+        Game& game = games[i];
+        if constexpr (recalculating) {
+            if (reservePenalty == 0) {
+                // Written only when they change, so that scoring a season whose
+                // games are as they were does not dirty them.
+                if (game.penaltyFor != 0)
+                    game.penaltyFor = 0;
+                if (game.penaltyAgainst != 0)
+                    game.penaltyAgainst = 0;
+            } else {
+                ReservePenalty(season, game, Side::Ours);
+                ReservePenalty(season, game, Side::Theirs);
+            }
+        }
+        const int scoreFor = game.scoreFor;
+        const int scoreAgainst = game.scoreAgainst;
+        const std::uint32_t state = game.state;
+        if (scoreFor == 0 && scoreAgainst == 0) {
+            if (state != Pending && state != NotPlayed)
+                game.state = NotPlayed;
+            continue;
+        }
+        if (state != Played && state != OpponentAbsent && state != PlayerAbsent)
+            continue;
+        if (LeadsGroup(season, i)) {
+            t.shotsFor += scoreFor;
+            t.shotsAgainst += scoreAgainst;
+            // Recalculating without reserve penalties has just cleared them.
+            if (reservePenalty != 0 || !recalculating) {
+                t.penaltiesFor += game.penaltyFor;
+                t.penaltiesAgainst += game.penaltyAgainst;
+            }
+            if (scoreFor > scoreAgainst || state == OpponentAbsent)
+                ++t.won;
+            if (state == PlayerAbsent || scoreFor < scoreAgainst)
+                ++t.lost;
+        }
+        // Only the resolved player is credited: a game that names nobody
+        // credits nobody, and a walkover to the opponent has no player of ours.
+        if (recalculating && state != PlayerAbsent && game.player)
+            CreditPlayer<kAway>(*game.player, state, scoreFor, scoreAgainst);
+        t.played = true;
+    }
+    return t;
+}
+
+GameTotals ScanGames(const Season& season, Fixture& fixture, bool recalculating)
+{
+    const bool away = fixture.venue == Away;
+    if (recalculating)
+        return away ? ScanGames<true, true>(season, fixture) : ScanGames<true, false>(season, fixture);
+    return away ? ScanGames<false, true>(season, fixture) : ScanGames<false, false>(season, fixture);
+}
+
+} // namespace
+
+int ScoreBand(int score)
+{
+    if (score <= 4)
+        return 0;
+    if (score <= 9)
+        return 1;
+    if (score <= 14)
+        return 2;
+    if (score <= 17)
+        return 3;
+    if (score <= 20)
+        return 4;
+    return 5;
+}
+
+void ReservePenalty(const Season& season, Game& game, Side side, const std::string* name)
+{
+    std::int32_t& penalty = side == Side::Ours ? game.penaltyFor : game.penaltyAgainst;
+    penalty = 0;
+    // A walkover to the opponent has no player of ours, whatever name the
+    // record still carries from before.
+    if (side == Side::Ours && game.state == PlayerAbsent)
+        return;
+    if (!name) {
+        if (side == Side::Ours) {
+            if (!game.player)
+                return;
+            name = &game.player->name;
+        } else {
+            name = &game.opponent;
+        }
+    }
+    if (season.scheme.reservePenalty != 0 && IsReserveName(*name))
+        penalty = static_cast<std::int32_t>(season.scheme.reservePenalty);
+}
+
+namespace {
+
+NumberText PointsText(const Season& season, double value)
+{
+    if (season.scheme.matchDecimals < 0)
+        return HalvesText(value);
+    return FixedText(value, season.scheme.matchDecimals, 3);
+}
+
+} // namespace
+
+std::string FormatPoints(const Season& season, double value)
+{
+    return std::string(PointsText(season, value).View());
+}
+
+void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool recalculating)
+{
+    const ScoringScheme& scheme = season.scheme;
+    const bool away = fixture.venue == Away;
+
+    fixture.result = 0;
+    const GameTotals totals = ScanGames(season, fixture, recalculating);
+    const int shotsFor = totals.shotsFor;
+    const int shotsAgainst = totals.shotsAgainst;
+    const int won = totals.won;
+    const int lost = totals.lost;
+    const bool played = totals.played;
+
+    fixture.shotsFor = shotsFor;
+    fixture.shotsAgainst = shotsAgainst;
+    if (!played) {
+        fixture.resultText.clear();
+        fixture.pointsFor = 0;
+        fixture.pointsAgainst = 0;
+        fixture.result = 0;
+        if (display)
+            display->Clear();
+        return;
+    }
+    if (recalculating)
+        ++season.matchesPlayed;
+
+    // Handicaps and the start: the home side must beat the away side's shots
+    // plus handicap by more than w8 to win the match.
+    const int ourHandicap = recalculating ? (away ? season.awayHandicap : season.homeHandicap)
+                                          : fixture.handicap;
+    const int theirHandicap = fixture.oppHandicap;
+    const double start = scheme.weight[8];
+    // In double: a handicap read from a file may be any 32-bit value.
+    const double ourTotal = static_cast<double>(shotsFor) + ourHandicap;
+    const double theirTotal = static_cast<double>(shotsAgainst) + theirHandicap;
+    const double homeMargin = away ? theirTotal - ourTotal : ourTotal - theirTotal;
+    const int homeOutcome = homeMargin > start ? 1 : (homeMargin == start ? 0 : -1);
+
+    SideFigures ourSide{shotsFor, shotsAgainst, won, lost, away ? -homeOutcome : homeOutcome};
+    SideFigures theirSide{shotsAgainst, shotsFor, lost, won, -ourSide.outcome};
+    const int undecided = static_cast<int>(season.teamSize) - won - lost;
+    long double ours = BasePoints(scheme, ourSide, !away, undecided);
+    long double theirs = BasePoints(scheme, theirSide, away, undecided);
+
+    // The second leg against an opponent also scores the aggregate of both.
+    if (fixture.returnLeg && fixture.returnLeg->result != 0) {
+        long long aggregateFor = static_cast<long long>(shotsFor) + fixture.returnLeg->shotsFor;
+        long long aggregateAgainst =
+            static_cast<long long>(shotsAgainst) + fixture.returnLeg->shotsAgainst;
+        if (aggregateFor > aggregateAgainst) {
+            ours += scheme.weight[13];
+        } else if (aggregateFor < aggregateAgainst) {
+            theirs += scheme.weight[13];
+        } else {
+            ours += scheme.weight[14];
+            theirs += scheme.weight[14];
+        }
+    }
+    ours -= totals.penaltiesFor;
+    theirs -= totals.penaltiesAgainst;
+
+    if (scheme.Has(ShotDifferenceSplit))
+        AddShotDifferenceSplit(shotsFor - shotsAgainst, ours, theirs);
+    if (scheme.Has(GameBandPoints))
+        AddGameBandPoints(season, fixture, ours, theirs);
+    if (scheme.Has(LevelDrawFive)) {
+        // The league's rule reads the away handicap whatever the venue.
+        const int levelHandicap = recalculating ? season.awayHandicap : fixture.handicap;
+        const double level = -(start + levelHandicap - static_cast<double>(theirHandicap));
+        if (static_cast<double>(shotsFor - shotsAgainst) == level) {
+            ours = 5;
+            theirs = 5;
+        }
+    }
+
+    // Every comparison and total from here on uses the single-precision values.
+    const float ourPoints = static_cast<float>(ours);
+    const float theirPoints = static_cast<float>(theirs);
+    const NumberText ourText = PointsText(season, ourPoints);
+    const NumberText theirText = PointsText(season, theirPoints);
+    if (display) {
+        display->ShowShots(shotsFor, shotsAgainst);
+        display->ShowPoints(std::string(ourText.View()), std::string(theirText.View()));
+    }
+    // The stored text holds at most kResultTextCapacity - 1 characters.
+    std::array<char, kResultTextCapacity - 1> text;
+    std::size_t length = 0;
+    auto append = [&](std::string_view part) {
+        std::size_t n = std::min(part.size(), text.size() - length);
+        std::copy_n(part.data(), n, text.data() + length);
+        length += n;
+    };
+    append(ourText.View());
+    append("-");
+    append(theirText.View());
+    fixture.resultText.assign(text.data(), length);
+
+    fixture.result = ourPoints > theirPoints ? 1 : (ourPoints < theirPoints ? 3 : 2);
+    if (recalculating) {
+        if (fixture.result == 1)
+            ++season.matchesWon;
+        else if (fixture.result == 3)
+            ++season.matchesLost;
+        season.shotsFor += shotsFor;
+        season.shotsAgainst += shotsAgainst;
+        season.pointsFor += ourPoints;
+        season.pointsAgainst += theirPoints;
+    }
+    fixture.pointsFor = ourPoints;
+    fixture.pointsAgainst = theirPoints;
+}

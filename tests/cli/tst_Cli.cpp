@@ -1,0 +1,233 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sstream>
+
+#include "cli/Cli.h"
+#include "files/BinaryFormat.h"
+#include "model/Dates.h"
+#include "model/Recalculate.h"
+#include "model/Season.h"
+#include "support/FakeHost.h"
+
+namespace {
+
+struct Run {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Run Cli(const QStringList& args)
+{
+    std::ostringstream out, err;
+    QStringList all{QStringLiteral("tessel-cli")};
+    all += args;
+    const int status = RunCli(all, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// A small singles season under "Aggregate": two players, two fixtures, the
+// second unplayed; one walkover and a name with a byte outside ASCII.
+SeasonPtr SmallSeason(FakeHost& host)
+{
+    auto season = std::make_unique<Season>();
+    season->teamName = "Hale Barns";
+    season->leagueName = "Altrincham";
+    season->division = "One";
+    season->schemeIndex = 0;
+    season->teamSize = 2;
+    season->fixtureCount = 2;
+    season->playerCount = 2;
+    ApplyScheme(*season, host);
+    if (!AllocateSeasonRecords(host, season))
+        return nullptr;
+    season->players[0]->id = 0;
+    season->players[0]->name = "Jos\xE9 Smith";
+    season->players[0]->surnameAt = SplitName(season->players[0]->name);
+    season->players[1]->id = 1;
+    season->players[1]->name = "Ann Brown";
+    season->players[1]->surnameAt = SplitName(season->players[1]->name);
+    Fixture& f0 = *season->fixtures[0];
+    f0.opponent = "Timperley";
+    f0.venue = Home;
+    f0.date = MakeLocalDate(2024, 5, 30);
+    f0.games[0] = Game{0, season->players[0].get(), nullptr, "J Jones", Played, 21, 15, 0, 0};
+    f0.games[1] = Game{1, season->players[1].get(), nullptr, "", OpponentAbsent, 21, 0, 0, 0};
+    Fixture& f1 = *season->fixtures[1];
+    f1.opponent = "Sale";
+    f1.venue = Away;
+    f1.date = MakeLocalDate(2024, 6, 6);
+    Recalculate(*season, host, false);
+    return season;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString seasonPath;
+    std::vector<std::uint8_t> seasonBytes;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        qputenv("SOURCE_DATE_EPOCH", "1717000000");
+        FakeHost host;
+        SeasonPtr season = SmallSeason(host);
+        QVERIFY(season);
+        seasonBytes = SeasonToBytes(*season);
+        seasonPath = dir.filePath(QStringLiteral("hale.bwl"));
+        QFile file(seasonPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(seasonBytes.data()), qint64(seasonBytes.size()));
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::newRow("no command") << QStringList{} << 2;
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2;
+        QTest::newRow("report without file") << QStringList{QStringLiteral("report")} << 2;
+        QTest::newRow("bad format") << QStringList{QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("xml"), QStringLiteral("x.bwl")} << 2;
+        QTest::newRow("bad min-games") << QStringList{QStringLiteral("report"), QStringLiteral("--min-games"), QStringLiteral("-1"), QStringLiteral("x.bwl")} << 2;
+        QTest::newRow("convert one path") << QStringList{QStringLiteral("convert"), QStringLiteral("x.bwl")} << 2;
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("report"), QStringLiteral("--colour"), QStringLiteral("x.bwl")} << 2;
+        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0;
+        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0;
+        QTest::newRow("missing file") << QStringList{QStringLiteral("report"), QStringLiteral("/nonexistent/x.bwl")} << 1;
+    }
+    void usage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        const Run run = Cli(args);
+        QCOMPARE(run.status, status);
+        if (status == 2)
+            QVERIFY(run.err.find("Usage:") != std::string::npos);
+        if (status == 1)
+            QCOMPARE(QString::fromStdString(run.err), QStringLiteral("Error: Cannot open file\n"));
+    }
+
+    void versionText()
+    {
+        const Run run = Cli({QStringLiteral("--version")});
+        QVERIFY(run.out.find("9.19.") != std::string::npos);
+    }
+
+    void jsonHasEveryField()
+    {
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("json"),
+                             QStringLiteral("--min-games"), QStringLiteral("1"), seasonPath});
+        QCOMPARE(run.status, 0);
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonObject root = doc.object();
+        for (const char* key : {"teamName", "leagueName", "division", "schemeIndex", "schemeName", "teamSize",
+                                "fixtureCount", "playerCount", "homeHandicap", "awayHandicap", "minGames",
+                                "team", "fixtures", "players"})
+            QVERIFY2(root.contains(QLatin1String(key)), key);
+        QCOMPARE(root[QStringLiteral("schemeName")].toString(), QStringLiteral("Aggregate"));
+        QCOMPARE(root[QStringLiteral("minGames")].toInt(), 1);
+
+        const QJsonObject team = root[QStringLiteral("team")].toObject();
+        for (const char* key : {"matchesPlayed", "matchesWon", "matchesLost", "matchesDrawn", "pointsFor",
+                                "pointsAgainst", "teamAverage", "teamAverageText", "shotsFor", "shotsAgainst"})
+            QVERIFY2(team.contains(QLatin1String(key)), key);
+        QCOMPARE(team[QStringLiteral("matchesPlayed")].toInt(), 1);
+        QCOMPARE(team[QStringLiteral("shotsFor")].toInt(), 42);
+        QCOMPARE(team[QStringLiteral("pointsFor")].toDouble(), 42.0);
+
+        const QJsonArray fixtures = root[QStringLiteral("fixtures")].toArray();
+        QCOMPARE(fixtures.size(), 2);
+        const QJsonObject f0 = fixtures[0].toObject();
+        for (const char* key : {"index", "date", "venue", "opponent", "result", "resultText", "shotsFor",
+                                "shotsAgainst", "pointsFor", "pointsAgainst", "oppHandicap", "games"})
+            QVERIFY2(f0.contains(QLatin1String(key)), key);
+        QCOMPARE(f0[QStringLiteral("date")].toString(), QStringLiteral("2024-05-30"));
+        QCOMPARE(f0[QStringLiteral("venue")].toString(), QStringLiteral("H"));
+        QCOMPARE(f0[QStringLiteral("result")].toInt(), 1);
+        QCOMPARE(f0[QStringLiteral("resultText")].toString(), QStringLiteral(" 42- 15"));
+        const QJsonArray games = f0[QStringLiteral("games")].toArray();
+        QCOMPARE(games.size(), 2);
+        const QJsonObject g0 = games[0].toObject();
+        for (const char* key : {"position", "player", "playerId", "opponent", "state", "scoreFor", "scoreAgainst"})
+            QVERIFY2(g0.contains(QLatin1String(key)), key);
+        QCOMPARE(g0[QStringLiteral("player")].toString(), QStringLiteral("Jos\u00E9 Smith"));
+        QCOMPARE(g0[QStringLiteral("state")].toString(), QStringLiteral("Played"));
+        QCOMPARE(games[1].toObject()[QStringLiteral("state")].toString(), QStringLiteral("OpponentAbsent"));
+        // An unplayed fixture's games have no player of ours.
+        const QJsonObject g10 = fixtures[1].toObject()[QStringLiteral("games")].toArray()[0].toObject();
+        QVERIFY(g10[QStringLiteral("player")].isNull());
+        QVERIFY(g10[QStringLiteral("playerId")].isNull());
+        QCOMPARE(fixtures[1].toObject()[QStringLiteral("venue")].toString(), QStringLiteral("A"));
+
+        const QJsonArray players = root[QStringLiteral("players")].toArray();
+        QCOMPARE(players.size(), 2);
+        for (const auto& value : players) {
+            const QJsonObject p = value.toObject();
+            for (const char* key : {"rank", "id", "name", "group", "appearances", "played", "won", "drawn", "lost",
+                                    "homeAppearances", "homePlayed", "awayAppearances", "awayPlayed", "shotsFor",
+                                    "shotsAgainst", "broughtFor", "broughtAgainst", "measure", "measureText"})
+                QVERIFY2(p.contains(QLatin1String(key)), key);
+        }
+        // José played and won 21-15: average 6.0; Ann only has a walkover, so no
+        // game played and no measure shown.
+        const QJsonObject first = players[0].toObject();
+        QCOMPARE(first[QStringLiteral("rank")].toInt(), 1);
+        QCOMPARE(first[QStringLiteral("name")].toString(), QStringLiteral("Jos\u00E9 Smith"));
+        QCOMPARE(first[QStringLiteral("measure")].toDouble(), 6.0);
+        QCOMPARE(first[QStringLiteral("measureText")].toString(), QStringLiteral("6.0"));
+        QCOMPARE(first[QStringLiteral("shotsFor")].toDouble(), 21.0);
+        const QJsonObject second = players[1].toObject();
+        QCOMPARE(second[QStringLiteral("appearances")].toInt(), 1);
+        QCOMPARE(second[QStringLiteral("played")].toInt(), 0);
+        QCOMPARE(second[QStringLiteral("measureText")].toString(), QString());
+    }
+
+    void csvTable()
+    {
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("csv"),
+                             QStringLiteral("--min-games"), QStringLiteral("1"), seasonPath});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromStdString(run.out),
+                 QStringLiteral("Rank,Name,P,W,L,Ave\r\n1,Jos\u00E9 Smith,1,1,0,6.0\r\n2,Ann Brown,0,0,0,\r\n"));
+    }
+
+    void textReport()
+    {
+        const Run run = Cli({QStringLiteral("report"), seasonPath});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.find("Hale Barns") != std::string::npos);
+        QVERIFY(run.out.find("W/O") != std::string::npos);
+        QVERIFY(run.out.find("21-15") != std::string::npos);
+    }
+
+    void convertGivesSameBytes()
+    {
+        const QString target = dir.filePath(QStringLiteral("copy.bwl"));
+        const Run run = Cli({QStringLiteral("convert"), seasonPath, target});
+        QCOMPARE(run.status, 0);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(seasonBytes.data()), qsizetype(seasonBytes.size())));
+    }
+
+    void convertToUnwritablePathFails()
+    {
+        const Run run = Cli({QStringLiteral("convert"), seasonPath, QStringLiteral("/nonexistent/dir/out.bwl")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(QString::fromStdString(run.err), QStringLiteral("Error: Cannot write file\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_Cli.moc"
