@@ -20,15 +20,25 @@
 class RecordingSurface : public Surface {
 public:
     struct FontMetrics {
-        int height = 46;          // cell height (ascent + descent)
-        int charWidth = 20;       // width of every character
+        int height = 46;    // cell height (ascent + descent)
+        int charWidth = 20; // width of every character
         int ascent = 37;
         int externalLeading = 4;
         std::string face = "Fake Serif";
     };
 
-    enum class Kind { SetFont, SetPen, SetTextColour, SetAlign, Text, Line, Frame, Fill,
-                      SetOrigin, SetScale };
+    enum class Kind {
+        SetFont,
+        SetPen,
+        SetTextColour,
+        SetAlign,
+        Text,
+        Line,
+        Frame,
+        Fill,
+        SetOrigin,
+        SetScale
+    };
 
     // One recorded call. Coordinates are logical as passed: Text uses (x1, y1);
     // Line, Frame and Fill use all four (Frame/Fill as left, top, right, bottom);
@@ -55,18 +65,22 @@ public:
     RecordingSurface();
 
     // --- configuration (public so tests set what they need) ---
-    std::array<FontMetrics, 8> fonts;     // indexed by FontRole
+    std::array<FontMetrics, 8> fonts; // indexed by FontRole
     FontMetrics& Metrics(FontRole font) { return fonts[static_cast<std::size_t>(font)]; }
+    const FontMetrics& Metrics(FontRole font) const
+    {
+        return fonts[static_cast<std::size_t>(font)];
+    }
     double pixelsPerLogicalX = 1.0;
     double pixelsPerLogicalY = 1.0;
-    bool extentsFail = false;             // TextExtent answers false
+    bool extentsFail = false; // TextExtent answers false
     Rotation rotation = Rotation::AsNamed;
     Rgb highlight{0, 120, 215};
     Rgb highlightText{255, 255, 255};
 
     // --- the record ---
     std::vector<Op> ops;
-    int probes = 0;                       // ProbeTextBounds calls
+    int probes = 0; // ProbeTextBounds calls
 
     // Queries over the record.
     std::vector<Op> All(Kind kind) const;
@@ -82,7 +96,11 @@ public:
     std::vector<Op> FindTexts(std::string_view text) const;
     // The Line ops drawn with this pen.
     std::vector<Op> LinesWith(PenRole pen) const;
-    void Clear() { ops.clear(); probes = 0; }
+    void Clear()
+    {
+        ops.clear();
+        probes = 0;
+    }
 
     // Characters in UTF-8 text (continuation bytes not counted).
     static int CharCount(std::string_view text);

@@ -1,0 +1,316 @@
+#include "platform/PainterSurface.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPolygon>
+#include <QString>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/GridFonts.h"
+
+namespace {
+
+constexpr double kUnitsPerInch = 254.0;
+
+int Round(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+Rgb ToRgb(const QColor& c)
+{
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
+std::size_t Index(FontRole role)
+{
+    return static_cast<std::size_t>(role);
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter* painter, double dpiX, double dpiY,
+                               const GridFontSpec& grid)
+    : painter_(painter), pixelsPerUnitX_(dpiX / kUnitsPerInch),
+      pixelsPerUnitY_(dpiY / kUnitsPerInch), grid_(grid)
+{
+    painter_->setBackgroundMode(Qt::TransparentMode);
+    painter_->setBrush(Qt::NoBrush);
+}
+
+PainterSurface::PainterSurface(QPainter* painter, const GridFontSpec& grid)
+    : PainterSurface(painter, painter->device()->logicalDpiX(), painter->device()->logicalDpiY(),
+                     grid)
+{
+}
+
+// --- fonts ---
+
+const QFont& PainterSurface::FontFor(FontRole role)
+{
+    std::optional<QFont>& slot = fonts_[Index(role)];
+    if (slot)
+        return *slot;
+
+    QPaintDevice* device = painter_->device();
+    const double pixelsPerUnit = pixelsPerUnitY_ * scaleY_;
+    QFont font;
+    switch (role) {
+    case FontRole::Main:
+    case FontRole::Italic:
+    case FontRole::Date:
+    case FontRole::Downward:
+    case FontRole::Upward:
+        font = MakeGridFont(grid_, role, pixelsPerUnit, device);
+        break;
+    case FontRole::PageTitle:
+        font = DefaultRomanFont(); // the printouts name no face
+        font.setWeight(QFont::Bold);
+        SizeFont(font, -70, pixelsPerUnit, device);
+        break;
+    case FontRole::PageBody:
+    case FontRole::PageItalic:
+        // The body takes whatever face the title really got, so the two match.
+        font = QFont(QFontInfo(FontFor(FontRole::PageTitle)).family());
+        font.setStyleHint(QFont::Serif, QFont::PreferQuality);
+        font.setItalic(role == FontRole::PageItalic);
+        SizeFont(font, -35, pixelsPerUnit, device);
+        break;
+    }
+    // A squeeze that is not the same both ways narrows or widens the letters.
+    if (std::abs(scaleX_ - scaleY_) > 1e-9)
+        font.setStretch(std::clamp(Round(100.0 * scaleX_ / scaleY_), 1, 4000));
+    slot = font;
+    return *slot;
+}
+
+void PainterSurface::SetFont(FontRole font)
+{
+    font_ = font;
+}
+
+bool PainterSurface::TextExtent(std::string_view text, Extent& extent)
+{
+    if (!painter_->device())
+        return false;
+    const QFontMetricsF metrics(FontFor(font_), painter_->device());
+    extent.width = Round(metrics.horizontalAdvance(FromUtf8(text)) / DevicePerLogicalX());
+    extent.height = Round(metrics.height() / DevicePerLogicalY());
+    return true;
+}
+
+FontFacts PainterSurface::Facts()
+{
+    const QFont& font = FontFor(font_);
+    const QFontMetricsF metrics(font, painter_->device());
+    FontFacts facts;
+    facts.height = Round(metrics.height() / DevicePerLogicalY());
+    facts.ascent = Round(metrics.ascent() / DevicePerLogicalY());
+    // Qt reports negative leading for faces whose lines overlap; there is no
+    // such thing as negative external leading.
+    facts.externalLeading = Round(std::max(0.0, metrics.leading()) / DevicePerLogicalY());
+    facts.averageCharWidth = Round(metrics.averageCharWidth() / DevicePerLogicalX());
+    facts.face = QFontInfo(font).family().toStdString();
+    return facts;
+}
+
+// --- text ---
+
+void PainterSurface::SetTextColour(Rgb colour)
+{
+    colour_ = colour;
+}
+
+Rgb PainterSurface::HighlightColour()
+{
+    if (!qGuiApp)
+        return Rgb{0, 120, 215};
+    return ToRgb(QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+Rgb PainterSurface::HighlightTextColour()
+{
+    if (!qGuiApp)
+        return Rgb{255, 255, 255};
+    return ToRgb(QGuiApplication::palette().color(QPalette::Active, QPalette::HighlightedText));
+}
+
+void PainterSurface::SetAlign(Align align)
+{
+    align_ = align;
+}
+
+void PainterSurface::Text(int x, int y, std::string_view text)
+{
+    const QFont& font = FontFor(font_);
+    const QString s = FromUtf8(text);
+    const QFontMetricsF metrics(font, painter_->device());
+    const double width = metrics.horizontalAdvance(s);
+    double start = 0.0;
+    if (align_ == Align::Centre)
+        start = -width / 2.0;
+    else if (align_ == Align::Right)
+        start = -width;
+
+    const Point anchor = ToDevice(Point{x, y});
+    painter_->save();
+    painter_->setFont(font);
+    painter_->setPen(ToQColor(colour_));
+    painter_->setBackgroundMode(Qt::TransparentMode);
+    painter_->translate(anchor.x, anchor.y);
+    painter_->rotate(FontRotation(font_));
+    // The anchor is the top of the cell: the baseline lies an ascent below it.
+    painter_->drawText(QPointF(start, metrics.ascent()), s);
+    painter_->restore();
+}
+
+Rect PainterSurface::ProbeTextBounds(FontRole font, int x, int y, std::string_view text)
+{
+    const QFont& f = FontFor(font);
+    const QFontMetricsF metrics(f, painter_->device());
+    QPainterPath path;
+    path.addText(QPointF(0.0, metrics.ascent()), f, FromUtf8(text));
+
+    const Point anchor = ToDevice(Point{x, y});
+    QTransform turn;
+    turn.translate(anchor.x, anchor.y);
+    turn.rotate(FontRotation(font));
+    const QRectF box = turn.map(path).boundingRect();
+    return Rect{static_cast<int>(std::floor(box.left())), static_cast<int>(std::floor(box.top())),
+                static_cast<int>(std::ceil(box.right())),
+                static_cast<int>(std::ceil(box.bottom()))};
+}
+
+// --- lines ---
+
+void PainterSurface::SetPen(PenRole pen)
+{
+    pen_ = pen;
+}
+
+double PainterSurface::UnitsToPixels(double units) const
+{
+    // Never thinner than a pixel, as a pen narrower than a pixel still draws one.
+    return std::max(1.0, std::round(units * DevicePerLogicalXConst()));
+}
+
+QPen PainterSurface::PenFor(PenRole role) const
+{
+    QPen pen(Qt::black);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    switch (role) {
+    case PenRole::ScreenMajor:
+        pen.setWidthF(UnitsToPixels(1));
+        break;
+    case PenRole::ScreenMinor:
+        pen.setColor(ToQColor(kGrey));
+        pen.setWidthF(UnitsToPixels(1));
+        break;
+    case PenRole::PagedMajor:
+        pen.setWidthF(UnitsToPixels(2));
+        break;
+    case PenRole::Hairline:
+        pen.setWidth(0); // cosmetic: one device pixel at any resolution
+        break;
+    case PenRole::Thick:
+        pen.setWidthF(UnitsToPixels(3));
+        break;
+    case PenRole::Dotted:
+        pen.setWidthF(UnitsToPixels(1));
+        pen.setStyle(Qt::DotLine);
+        pen.setCapStyle(Qt::FlatCap);
+        break;
+    }
+    return pen;
+}
+
+void PainterSurface::Line(int x1, int y1, int x2, int y2)
+{
+    const Point a = ToDevice(Point{x1, y1});
+    const Point b = ToDevice(Point{x2, y2});
+    painter_->setPen(PenFor(pen_));
+    painter_->drawLine(a.x, a.y, b.x, b.y);
+}
+
+void PainterSurface::Frame(int left, int top, int right, int bottom)
+{
+    const Point a = ToDevice(Point{left, top});
+    const Point b = ToDevice(Point{right, bottom});
+    QPolygon outline;
+    outline << QPoint(a.x, a.y) << QPoint(b.x, a.y) << QPoint(b.x, b.y) << QPoint(a.x, b.y);
+    painter_->setPen(PenFor(pen_));
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawPolygon(outline);
+}
+
+void PainterSurface::Fill(int left, int top, int right, int bottom, Rgb colour)
+{
+    const Point a = ToDevice(Point{left, top});
+    const Point b = ToDevice(Point{right, bottom});
+    // The outline is drawn in the fill colour, so the whole rectangle, edges
+    // included, takes the colour.
+    painter_->fillRect(QRect(QPoint(a.x, a.y), QPoint(b.x, b.y)).normalized(), ToQColor(colour));
+}
+
+// --- mapping ---
+
+void PainterSurface::SetOrigin(int x, int y)
+{
+    origin_ = Point{x, y};
+}
+
+void PainterSurface::SetScale(double sx, double sy)
+{
+    if (!(sx > 0.0) || !(sy > 0.0))
+        return; // a scale that is not positive would fold the page over
+    scaleX_ = sx;
+    scaleY_ = sy;
+    fonts_ = {};
+}
+
+double PainterSurface::DevicePerLogicalX()
+{
+    return DevicePerLogicalXConst();
+}
+
+double PainterSurface::DevicePerLogicalY()
+{
+    return pixelsPerUnitY_ * scaleY_;
+}
+
+double PainterSurface::DevicePerLogicalXConst() const
+{
+    return pixelsPerUnitX_ * scaleX_;
+}
+
+Point PainterSurface::ToDevice(Point logical)
+{
+    return Point{Round((logical.x - origin_.x) * pixelsPerUnitX_ * scaleX_),
+                 Round(-(logical.y - origin_.y) * pixelsPerUnitY_ * scaleY_)};
+}
+
+Point PainterSurface::ToLogical(Point device)
+{
+    return Point{origin_.x + Round(device.x / (pixelsPerUnitX_ * scaleX_)),
+                 origin_.y - Round(device.y / (pixelsPerUnitY_ * scaleY_))};
+}
