@@ -22,10 +22,10 @@ class Host;
 bool PrintMatchSheet(Surface& surface, Host& host, const Season& season, const Fixture* fixture,
                      int widthMm, int heightMm, bool homeOnLeft);
 
-// Layout facts shared with the tests.
+// The sheet's fixed geometry, in 0.1 mm.
 namespace match_sheet {
-inline constexpr int kTableLeft = 60;     // from the page's left edge
-inline constexpr int kTableTop = 600;     // from the page's top edge
+inline constexpr int kTableLeft = 60; // from the page's left edge
+inline constexpr int kTableTop = 600; // from the page's top edge
 inline constexpr int kTableWidth = 1800;
 inline constexpr int kRowHeight = 90;
 // The width the sheet needs: the table and its offset.

@@ -14,8 +14,8 @@ class Host;
 // is exactly 10 x the printable size in millimetres.
 struct PageFrame {
     double scale = 1.0;
-    int width = 0;    // logical units across
-    int height = 0;   // logical units down
+    int width = 0;  // logical units across
+    int height = 0; // logical units down
 };
 
 // The largest scale, never above 1, at which content neededWidth x
