@@ -1,3 +1,5 @@
+#include <QImage>
+#include <QRegularExpression>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -221,6 +223,68 @@ private slots:
         QCOMPARE(bytes, QByteArray(reinterpret_cast<const char*>(seasonBytes.data()), qsizetype(seasonBytes.size())));
     }
 
+    void printouts_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QSize>("pageSize");   // in points; empty for no output
+        const QString sheet = QStringLiteral("sheet"), player = QStringLiteral("player"), team = QStringLiteral("team");
+        QTest::newRow("team, landscape A4") << QStringList{team} << 0 << QSize(842, 595);
+        QTest::newRow("team, portrait") << QStringList{team, QStringLiteral("--portrait")} << 0 << QSize(595, 842);
+        QTest::newRow("sheet, portrait A4") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("1")} << 0 << QSize(595, 842);
+        QTest::newRow("sheet landscape") << QStringList{sheet, QStringLiteral("--landscape")} << 0 << QSize(842, 595);
+        QTest::newRow("player") << QStringList{player, QStringLiteral("--player"), QStringLiteral("1")} << 0 << QSize(595, 842);
+        QTest::newRow("fixture out of range") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("2")} << 2 << QSize();
+        QTest::newRow("negative fixture") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("-1")} << 2 << QSize();
+        QTest::newRow("player out of range") << QStringList{player, QStringLiteral("--player"), QStringLiteral("2")} << 2 << QSize();
+        QTest::newRow("unknown kind") << QStringList{QStringLiteral("grid")} << 2 << QSize();
+        QTest::newRow("both orientations") << QStringList{team, QStringLiteral("--portrait"), QStringLiteral("--landscape")} << 2 << QSize();
+    }
+    void printouts()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QSize, pageSize);
+        const QString out = dir.filePath(QStringLiteral("out.pdf"));
+        QFile::remove(out);
+        QStringList all{QStringLiteral("print")};
+        all += args;
+        all += QStringList{QStringLiteral("-o"), out, seasonPath};
+        const Run run = Cli(all);
+        QCOMPARE(run.status, status);
+        QCOMPARE(QFile::exists(out), status == 0);
+        if (status != 0)
+            return;
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        // One page, of the expected size and orientation.
+        const QString text = QString::fromLatin1(pdf);
+        QCOMPARE(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
+        const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 %1(\\.0+)? %2(\\.0+)?\\]")
+                                         .arg(pageSize.width())
+                                         .arg(pageSize.height()));
+        QVERIFY(text.contains(box));
+    }
+
+    void render()
+    {
+        const QString out = dir.filePath(QStringLiteral("grid.png"));
+        Run run = Cli({QStringLiteral("render"), QStringLiteral("--size"), QStringLiteral("900x500"), QStringLiteral("-o"), out, seasonPath});
+        QCOMPARE(run.status, 0);
+        QImage image(out);
+        QCOMPARE(image.size(), QSize(900, 500));
+        // Something was drawn: not every pixel is the background.
+        bool ink = false;
+        for (int y = 0; y < image.height() && !ink; ++y)
+            for (int x = 0; x < image.width() && !ink; ++x)
+                ink = image.pixel(x, y) != image.pixel(0, 0);
+        QVERIFY(ink);
+        run = Cli({QStringLiteral("render"), QStringLiteral("--size"), QStringLiteral("900"), QStringLiteral("-o"), out, seasonPath});
+        QCOMPARE(run.status, 2);
+    }
+
     void convertToUnwritablePathFails()
     {
         const Run run = Cli({QStringLiteral("convert"), seasonPath, QStringLiteral("/nonexistent/dir/out.bwl")});
@@ -229,5 +293,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+QTEST_MAIN(TestCli)
 #include "tst_Cli.moc"

@@ -1,0 +1,139 @@
+#include "cli/Printouts.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cmath>
+
+#include "model/Host.h"
+#include "model/Season.h"
+#include "platform/GridFonts.h"
+#include "platform/PainterSurface.h"
+#include "platform/Settings.h"
+#include "print/MatchSheet.h"
+#include "print/PlayerSummaryPrint.h"
+#include "print/TeamResultsPage.h"
+#include "view/ResultsScreen.h"
+
+namespace {
+
+// A4 with a margin a printer could print into.
+constexpr double kMarginMm = 8.0;
+constexpr int kPdfDpi = 600;
+// The scroll bars the results window keeps room for, in pixels.
+constexpr int kScrollBarThickness = 17;
+
+GridPreferences GridPreferencesFrom(const Preferences& preferences)
+{
+    GridPreferences grid;
+    grid.minGames = static_cast<int>(preferences.minGames);
+    grid.highlightLosses = static_cast<int>(preferences.highlightLosses);
+    return grid;
+}
+
+} // namespace
+
+bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
+                int index, bool landscape, const QString& path)
+{
+    // The PDF is written to memory first, so that a failed printout never
+    // leaves a half-written file behind.
+    QByteArray pdf;
+    bool drawn = false;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDpi);
+        writer.setCreator(QStringLiteral("Tessel"));
+        writer.setTitle(QString::fromStdString(season.teamName.empty() ? std::string("Tessel") : season.teamName));
+        const QPageLayout layout(QPageSize(QPageSize::A4),
+                                 landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                 QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                 QPageLayout::Millimeter);
+        writer.setPageLayout(layout);
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return false;
+        PainterSurface surface(&painter, kPdfDpi, kPdfDpi, CreateGridFonts());
+        const QRectF mm = writer.pageLayout().paintRect(QPageLayout::Millimeter);
+        const QRect pixels = writer.pageLayout().paintRectPixels(kPdfDpi);
+        const int widthMm = static_cast<int>(std::floor(mm.width()));
+        const int heightMm = static_cast<int>(std::floor(mm.height()));
+
+        switch (kind) {
+        case PrintKind::Team: {
+            PrintableArea area;
+            area.widthMm = widthMm;
+            area.heightMm = heightMm;
+            area.widthPixels = pixels.width();
+            area.heightPixels = pixels.height();
+            area.dpi = kPdfDpi;
+            TeamPrintOptions options;
+            options.grid = GridPreferencesFrom(preferences);
+            options.minPrintScale = static_cast<int>(std::lround(preferences.minPrintScale * 100.0));
+            TeamPrintLayout plan;
+            const int total = PrintTeamResultsPage(surface, season, host, area, options, 1, true, plan);
+            for (int page = 2; page <= total; ++page) {
+                writer.newPage();
+                PrintTeamResultsPage(surface, season, host, area, options, page, false, plan);
+            }
+            drawn = true;
+            break;
+        }
+        case PrintKind::Sheet: {
+            Fixture* fixture = season.FixtureAt(index);
+            if (fixture)
+                fixture->handicap = fixture->venue == Away ? season.awayHandicap : season.homeHandicap;
+            drawn = PrintMatchSheet(surface, host, season, fixture, widthMm, heightMm,
+                                    preferences.homeOnLeftPrinter != 0);
+            break;
+        }
+        case PrintKind::Player:
+            drawn = PrintPlayerSummary(surface, host, season, index, widthMm, heightMm);
+            break;
+        }
+        painter.end();
+    }
+    if (!drawn)
+        return false;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
+        host.ShowError("Cannot write file");
+        return false;
+    }
+    return true;
+}
+
+bool RenderToPng(Season& season, Host& host, const Preferences& preferences, QSize size,
+                 const QString& path)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        PainterSurface surface(&painter, CreateGridFonts());
+        season.firstFixture = 0;
+        season.firstPlayer = 0;
+        season.selectedFixture = -1;
+        season.selectedPlayer = -1;
+        ScreenArea area;
+        area.width = std::max(0, size.width() - kScrollBarThickness);
+        area.height = std::max(0, size.height() - kScrollBarThickness);
+        area.horizontalBarHeight = kScrollBarThickness;
+        area.verticalBarWidth = kScrollBarThickness;
+        PaintResultsWindow(surface, season, host, area, GridPreferencesFrom(preferences));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        host.ShowError("Cannot write file");
+        return false;
+    }
+    return true;
+}

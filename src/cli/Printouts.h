@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QSize>
+
+struct Season;
+class Host;
+struct Preferences;
+
+enum class PrintKind { Team, Sheet, Player };
+
+// Writes a printout of the season as an A4 PDF. index is the fixture (Sheet)
+// or the player's ranked position (Player). False when the file could not be
+// written or the printout could not be drawn (the user has been told).
+bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
+                int index, bool landscape, const QString& path);
+
+// Draws the results grid as the results window shows it (nothing selected,
+// scrolled to the top left) into a PNG of the given pixel size.
+bool RenderToPng(Season& season, Host& host, const Preferences& preferences, QSize size,
+                 const QString& path);

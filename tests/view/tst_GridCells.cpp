@@ -1,0 +1,365 @@
+#include <QtTest>
+
+#include "GridDrawing.h"
+#include "support/GridSeason.h"
+
+class TestGridCells : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fixtureHeader_data()
+    {
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("venue");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<bool>("highlighted");
+        QTest::newRow("home") << true << -1 << 0 << "H"
+                              << "5 May" << false;
+        QTest::newRow("away") << true << -1 << 1 << "A"
+                              << "12 May" << false;
+        QTest::newRow("neutral, selected") << true << 2 << 2 << "N"
+                                           << "19 May" << true;
+        QTest::newRow("another selected") << true << 1 << 2 << "N"
+                                          << "19 May" << false;
+        QTest::newRow("paper ignores selection") << false << 2 << 2 << "N"
+                                                 << "19 May" << false;
+    }
+
+    void fixtureHeader()
+    {
+        QFETCH(bool, screen);
+        QFETCH(int, selected);
+        QFETCH(int, column);
+        QFETCH(QString, venue);
+        QFETCH(QString, date);
+        QFETCH(bool, highlighted);
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 3, {"J. Smith"});
+        season->selectedFixture = selected;
+        RecordingSurface surface;
+        surface.rotation = RecordingSurface::Rotation::Reversed; // keeps the downward font
+        const Geometry g = DrawAll(surface, *season, host, screen);
+        const GridMetrics m = DistinctMetrics();
+        const int c = m.nameWidth + (2 * column + 1) * m.fixtureWidth / 2;
+        const Rgb colour = highlighted ? surface.highlightText : kBlack;
+
+        const std::vector<Op> venues = surface.FindTexts(venue.toStdString());
+        QCOMPARE(venues.size(), std::size_t(1));
+        const Op& venueOp = venues.front();
+        QCOMPARE(venueOp.x1, c);
+        QCOMPARE(venueOp.y1, InBand(g.T + m.dateBand, g.T + m.dateBand + m.venueBand, 46));
+        QCOMPARE(venueOp.align, Align::Centre);
+        QCOMPARE(venueOp.colour, colour);
+
+        const Op* d = surface.FindText(date.toStdString());
+        QVERIFY(d);
+        QCOMPARE(d->x1, c);
+        QCOMPARE(d->y1, InBand(g.T, g.T + m.dateBand, 38));
+        QCOMPARE(d->font, FontRole::Date);
+        QCOMPARE(d->colour, colour);
+
+        const std::string opponent = "Opponents " + std::to_string(column + 1);
+        const Op* o = surface.FindText(opponent);
+        QVERIFY(o);
+        QCOMPARE(o->x1, c - 23);
+        QCOMPARE(o->y1, g.H - m.opponentBand + 10);
+        QCOMPARE(o->align, Align::Left);
+        QCOMPARE(o->font, FontRole::Downward);
+        QCOMPARE(o->colour, colour);
+    }
+
+    void emptyOpponentDrawsNothing()
+    {
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 2, {"J. Smith"});
+        season->fixtures[1]->opponent.clear();
+        SetFixtureResult(*season, 1, 1, "4-2");
+        PlaceGame(*season, 1, 0, 0, Played, 21, 5);
+        RecordingSurface surface;
+        DrawAll(surface, *season, host, true);
+        QVERIFY(surface.FindText("A") == nullptr);
+        QVERIFY(surface.FindText("12 May") == nullptr);
+        QVERIFY(surface.FindText("21- 5") == nullptr);
+        QVERIFY(surface.FindText("4") == nullptr);
+        QVERIFY(surface.FindText("H")); // the other column still draws
+    }
+
+    void gameCells_data()
+    {
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("scoreFor");
+        QTest::addColumn<int>("scoreAgainst");
+        QTest::addColumn<int>("highlight");
+        QTest::addColumn<QString>("text"); // "" for no cell
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("won") << true << int(Played) << 21 << 15 << 63 << "21-15" << false << false;
+        QTest::newRow("lost, screen bit")
+            << true << int(Played) << 15 << 21 << 1 << "15-21" << true << false;
+        QTest::newRow("lost, paper bit on screen")
+            << true << int(Played) << 15 << 21 << 2 << "15-21" << false << false;
+        QTest::newRow("lost, paper bit")
+            << false << int(Played) << 9 << 21 << 2 << " 9-21" << true << false;
+        QTest::newRow("lost, screen bit on paper")
+            << false << int(Played) << 9 << 21 << 1 << " 9-21" << false << false;
+        QTest::newRow("level") << true << int(Played) << 18 << 18 << 63 << "18-18" << false
+                               << false;
+        QTest::newRow("walkover") << true << int(OpponentAbsent) << 0 << 0 << 63 << "W/O" << false
+                                  << true;
+        QTest::newRow("player absent")
+            << true << int(PlayerAbsent) << 0 << 21 << 63 << "" << false << false;
+        QTest::newRow("not played")
+            << false << int(NotPlayed) << 0 << 0 << 63 << "" << false << false;
+        QTest::newRow("pending") << true << int(Pending) << 0 << 0 << 63 << "" << false << false;
+    }
+
+    void gameCells()
+    {
+        QFETCH(bool, screen);
+        QFETCH(int, state);
+        QFETCH(int, scoreFor);
+        QFETCH(int, scoreAgainst);
+        QFETCH(int, highlight);
+        QFETCH(QString, text);
+        QFETCH(bool, red);
+        QFETCH(bool, italic);
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 2, {"J. Smith", "Anne Brown"});
+        SetFixtureResult(*season, 1, 1, "");
+        PlaceGame(*season, 1, 0, 1, unsigned(state), scoreFor, scoreAgainst);
+        RecordingSurface surface;
+        const Geometry g = DrawAll(surface, *season, host, screen, highlight);
+        const GridMetrics m = DistinctMetrics();
+        const int c = m.nameWidth + 3 * m.fixtureWidth / 2;
+        const std::vector<Op> cell = TextsAt(surface, c, RowAnchor(g, m, 1));
+        if (text.isEmpty()) {
+            QVERIFY(cell.empty());
+            return;
+        }
+        QCOMPARE(cell.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(cell[0].text), text);
+        QCOMPARE(cell[0].colour, red ? kRed : kBlack);
+        QCOMPARE(cell[0].font, italic ? FontRole::Italic : FontRole::Main);
+        QCOMPARE(cell[0].align, Align::Centre);
+        // Nothing in the other player's row or the other fixture's column.
+        QVERIFY(TextsAt(surface, c, RowAnchor(g, m, 0)).empty());
+        QVERIFY(TextsAt(surface, m.nameWidth + m.fixtureWidth / 2, RowAnchor(g, m, 1)).empty());
+    }
+
+    void resultTexts_data()
+    {
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QByteArray>("resultText"); // Windows-1252
+        QTest::addColumn<int>("highlight");
+        QTest::addColumn<QString>("ours"); // "" when nothing is drawn
+        QTest::addColumn<QString>("theirs");
+        QTest::addColumn<bool>("red");
+        QTest::addColumn<bool>("cells");
+        QTest::newRow("lost, screen bit") << true << 3 << QByteArray("2-4") << 4 << "2"
+                                          << "4" << true << true;
+        QTest::newRow("lost, paper bit on screen") << true << 3 << QByteArray("2-4") << 8 << "2"
+                                                   << "4" << false << true;
+        QTest::newRow("lost, paper bit") << false << 3 << QByteArray("2-4") << 8 << "2"
+                                         << "4" << true << true;
+        QTest::newRow("won") << true << 1 << QByteArray("4-2") << 63 << "4"
+                             << "2" << false << true;
+        QTest::newRow("halves") << true << 2 << QByteArray("10\xBD-3\xBD") << 63 << "10\u00BD"
+                                << "3\u00BD" << false << true;
+        QTest::newRow("no dash") << true << 1 << QByteArray("W") << 63 << ""
+                                 << "" << false << true;
+        QTest::newRow("not played") << true << 0 << QByteArray("4-2") << 63 << ""
+                                    << "" << false << false;
+    }
+
+    void resultTexts()
+    {
+        QFETCH(bool, screen);
+        QFETCH(int, result);
+        QFETCH(QByteArray, resultText);
+        QFETCH(int, highlight);
+        QFETCH(QString, ours);
+        QFETCH(QString, theirs);
+        QFETCH(bool, red);
+        QFETCH(bool, cells);
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 1, {"J. Smith"});
+        SetFixtureResult(*season, 0, unsigned(result), resultText.toStdString());
+        PlaceGame(*season, 0, 0, 0, Played, 21, 7);
+        RecordingSurface surface;
+        const Geometry g = DrawAll(surface, *season, host, screen, highlight);
+        const GridMetrics m = DistinctMetrics();
+        const int c = m.nameWidth + m.fixtureWidth / 2;
+        const std::vector<Op> totals = TextsAt(surface, c, InBand(70, 130, 46));
+        const std::vector<Op> against = TextsAt(surface, c, InBand(0, 70, 46));
+        if (ours.isEmpty()) {
+            QVERIFY(totals.empty());
+            QVERIFY(against.empty());
+        } else {
+            QCOMPARE(totals.size(), std::size_t(1));
+            QCOMPARE(against.size(), std::size_t(1));
+            QCOMPARE(QString::fromStdString(totals[0].text), ours);
+            QCOMPARE(QString::fromStdString(against[0].text), theirs);
+            QCOMPARE(totals[0].colour, red ? kRed : kBlack);
+            QCOMPARE(against[0].colour, red ? kRed : kBlack);
+        }
+        QCOMPARE(TextsAt(surface, c, RowAnchor(g, m, 0)).size(), std::size_t(cells ? 1 : 0));
+    }
+
+    void playerNames()
+    {
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 1, {"J. Smith", "Anne Brown"});
+        season->players[1]->group = 2;
+        season->selectedPlayer = 0;
+        RecordingSurface surface;
+        const Geometry g = DrawAll(surface, *season, host, true, 0, 1, 100);
+        const GridMetrics m = DistinctMetrics();
+        struct Want {
+            const char* text;
+            int row;
+            Align align;
+            FontRole font;
+            Rgb colour;
+        };
+        const Want wants[] = {
+            {"J. ", 0, Align::Right, FontRole::Main, surface.highlightText},
+            {"Smith", 0, Align::Left, FontRole::Main, surface.highlightText},
+            {"Anne ", 1, Align::Right, FontRole::Italic, kBlack},
+            {"Brown", 1, Align::Left, FontRole::Italic, kBlack},
+        };
+        for (const Want& w : wants) {
+            const Op* op = surface.FindText(w.text);
+            QVERIFY2(op, w.text);
+            // Both surnames start at the widest forename plus 10.
+            QCOMPARE(op->x1, 110);
+            QCOMPARE(op->y1, RowAnchor(g, m, w.row));
+            QCOMPARE(op->align, w.align);
+            QCOMPARE(op->font, w.font);
+            QCOMPARE(op->colour, w.colour);
+        }
+    }
+
+    void playerCounts()
+    {
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 1, {"J. Smith"});
+        Player& p = *season->players[0];
+        p.played = 9;
+        p.won = 5;
+        p.drawn = 1;
+        RecordingSurface surface;
+        const Geometry g = DrawAll(surface, *season, host, true);
+        const GridMetrics m = DistinctMetrics();
+        const int y = RowAnchor(g, m, 0);
+        const std::pair<const char*, int> wants[] = {
+            {"9", g.E + m.countWidth - 10},
+            {"5", g.E + 2 * m.countWidth - 10},
+            {"3", g.E + 3 * m.countWidth - 10},
+            {"1.50", g.W - 10},
+        };
+        for (const auto& [text, x] : wants) {
+            const std::vector<Op> at = TextsAt(surface, x, y);
+            QCOMPARE(at.size(), std::size_t(1));
+            QCOMPARE(at[0].text, std::string(text));
+            QCOMPARE(at[0].align, Align::Right);
+        }
+    }
+
+    void measureShown_data()
+    {
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<int>("appearances");
+        QTest::addColumn<int>("played");
+        QTest::addColumn<int>("minGames");
+        QTest::addColumn<double>("measure");
+        QTest::addColumn<int>("highlight");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("enough games") << true << 3 << 3 << 3 << 12.345 << 63 << "12.35" << false;
+        QTest::newRow("too few appearances") << true << 2 << 2 << 3 << 1.5 << 63 << "" << false;
+        QTest::newRow("no minimum") << true << 1 << 1 << 0 << 1.5 << 63 << "1.50" << false;
+        QTest::newRow("walkovers only") << true << 4 << 0 << 1 << 0.0 << 63 << "" << false;
+        QTest::newRow("minus, screen bit") << true << 3 << 3 << 1 << -0.25 << 16 << "-0.25" << true;
+        QTest::newRow("minus, paper bit on screen")
+            << true << 3 << 3 << 1 << -0.25 << 32 << "-0.25" << false;
+        QTest::newRow("minus, paper bit") << false << 3 << 3 << 1 << -0.25 << 32 << "-0.25" << true;
+        QTest::newRow("zero is not minus") << true << 3 << 3 << 1 << 0.0 << 16 << "0.00" << false;
+    }
+
+    void measureShown()
+    {
+        QFETCH(bool, screen);
+        QFETCH(int, appearances);
+        QFETCH(int, played);
+        QFETCH(int, minGames);
+        QFETCH(double, measure);
+        QFETCH(int, highlight);
+        QFETCH(QString, text);
+        QFETCH(bool, red);
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 1, {"J. Smith"});
+        Player& p = *season->players[0];
+        p.appearances = std::uint16_t(appearances);
+        p.played = std::uint16_t(played);
+        p.won = 0;
+        p.measure = measure;
+        RecordingSurface surface;
+        const Geometry g = DrawAll(surface, *season, host, screen, highlight, minGames);
+        const std::vector<Op> at = TextsAt(surface, g.W - 10, RowAnchor(g, DistinctMetrics(), 0));
+        if (text.isEmpty()) {
+            QVERIFY(at.empty());
+            return;
+        }
+        QCOMPARE(at.size(), std::size_t(1));
+        QCOMPARE(QString::fromStdString(at[0].text), text);
+        QCOMPARE(at[0].colour, red ? kRed : kBlack);
+    }
+
+    void teamTotals_data()
+    {
+        QTest::addColumn<int>("teamDecimals");
+        QTest::addColumn<double>("average");
+        QTest::addColumn<QString>("figure");
+        QTest::newRow("one decimal") << 1 << 7.26 << "7.3";
+        QTest::newRow("half") << -1 << 7.5 << "7\u00BD";
+        QTest::newRow("whole") << -1 << 7.0 << "7";
+    }
+
+    void teamTotals()
+    {
+        QFETCH(int, teamDecimals);
+        QFETCH(double, average);
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 1, {"J. Smith"});
+        season->scheme.teamDecimals = teamDecimals;
+        season->teamAverage = average;
+        season->matchesPlayed = 12;
+        season->matchesWon = 7;
+        season->matchesLost = 4;
+        RecordingSurface surface;
+        const Geometry g = DrawAll(surface, *season, host, true);
+        const GridMetrics m = DistinctMetrics();
+        const int y = InBand(70, 130, 46);
+        const std::pair<QString, int> wants[] = {
+            {"12", g.E + m.countWidth - 10},
+            {"7", g.E + 2 * m.countWidth - 10},
+            {"4", g.E + 3 * m.countWidth - 10},
+        };
+        for (const auto& [text, x] : wants) {
+            const std::vector<Op> at = TextsAt(surface, x, y);
+            QCOMPARE(at.size(), std::size_t(1));
+            QCOMPARE(QString::fromStdString(at[0].text), text);
+            QCOMPARE(at[0].align, Align::Right);
+        }
+        const std::vector<Op> figure = TextsAt(surface, g.W - 10, y);
+        QCOMPARE(figure.size(), std::size_t(1));
+        QTEST(QString::fromStdString(figure[0].text), "figure");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGridCells)
+#include "tst_GridCells.moc"
