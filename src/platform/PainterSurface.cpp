@@ -12,6 +12,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <unordered_map>
 #include <cmath>
 
 #include "platform/GridFonts.h"
@@ -112,8 +113,8 @@ bool PainterSurface::TextExtent(std::string_view text, Extent& extent)
 {
     if (!painter_->device())
         return false;
-    const QFontMetricsF metrics(FontFor(font_), painter_->device());
-    extent.width = Round(metrics.horizontalAdvance(FromUtf8(text)) / DevicePerLogicalX());
+    const QFontMetricsF& metrics = MetricsFor(font_);
+    extent.width = Round(Prepare(font_, FromUtf8(text)).width / DevicePerLogicalX());
     extent.height = Round(metrics.height() / DevicePerLogicalY());
     return true;
 }
@@ -161,26 +162,69 @@ void PainterSurface::SetAlign(Align align)
 
 void PainterSurface::Text(int x, int y, std::string_view text)
 {
+    if (text.empty())
+        return;
     const QFont& font = FontFor(font_);
-    const QString s = FromUtf8(text);
-    const QFontMetricsF metrics(font, painter_->device());
-    const double width = metrics.horizontalAdvance(s);
+    const PreparedText& prepared = Prepare(font_, FromUtf8(text));
     double start = 0.0;
     if (align_ == Align::Centre)
-        start = -width / 2.0;
+        start = -prepared.width / 2.0;
     else if (align_ == Align::Right)
-        start = -width;
+        start = -prepared.width;
 
     const Point anchor = ToDevice(Point{x, y});
-    painter_->save();
     painter_->setFont(font);
     painter_->setPen(ToQColor(colour_));
     painter_->setBackgroundMode(Qt::TransparentMode);
+    // A prepared text is placed by the top of its line, which is our anchor.
+    const double turn = FontRotation(font_);
+    if (turn == 0.0) {
+        painter_->drawStaticText(QPointF(anchor.x + start, anchor.y), prepared.text);
+        return;
+    }
+    painter_->save();
     painter_->translate(anchor.x, anchor.y);
-    painter_->rotate(FontRotation(font_));
-    // The anchor is the top of the cell: the baseline lies an ascent below it.
-    painter_->drawText(QPointF(start, metrics.ascent()), s);
+    painter_->rotate(turn);
+    painter_->drawStaticText(QPointF(start, 0.0), prepared.text);
     painter_->restore();
+}
+
+const QFontMetricsF& PainterSurface::MetricsFor(FontRole role)
+{
+    std::optional<QFontMetricsF>& slot = metrics_[Index(role)];
+    if (!slot)
+        slot.emplace(FontFor(role), painter_->device());
+    return *slot;
+}
+
+const PainterSurface::PreparedText& PainterSurface::Prepare(FontRole role, const QString& text)
+{
+    PreparedTexts*& slot = prepared_[Index(role)];
+    if (!slot) {
+        // Kept for the life of the program: one table per font and resolution
+        // (a handful), each bounded below.
+        // (std::unordered_map: its elements stay where they are as it grows.)
+        static std::unordered_map<QString, PreparedTexts> tables;
+        const QFontMetricsF& metrics = MetricsFor(role);
+        const QString key = FontFor(role).key() + QLatin1Char('@') +
+                            QString::number(painter_->device()->logicalDpiX()) + QLatin1Char('/') +
+                            QString::number(metrics.height());
+        slot = &tables[key];
+    }
+    PreparedTexts& cache = *slot;
+    auto found = cache.constFind(text);
+    if (found != cache.constEnd())
+        return *found;
+    // A runaway cache would only mean texts that never repeat.
+    if (cache.size() > 4096)
+        cache.clear();
+    PreparedText entry;
+    entry.text.setText(text);
+    entry.text.setTextFormat(Qt::PlainText);
+    entry.text.setPerformanceHint(QStaticText::AggressiveCaching);
+    entry.text.prepare(QTransform(), FontFor(role));
+    entry.width = MetricsFor(role).horizontalAdvance(text);
+    return *cache.insert(text, entry);
 }
 
 Rect PainterSurface::ProbeTextBounds(FontRole font, int x, int y, std::string_view text)
@@ -286,6 +330,8 @@ void PainterSurface::SetScale(double sx, double sy)
     scaleX_ = sx;
     scaleY_ = sy;
     fonts_ = {};
+    metrics_ = {};
+    prepared_ = {};
 }
 
 double PainterSurface::DevicePerLogicalX()

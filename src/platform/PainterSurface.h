@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QStaticText>
+#include <QString>
 #include <QPen>
 #include <QPointF>
 
@@ -68,6 +72,20 @@ private:
     double pixelsPerUnitY_;
     GridFontSpec grid_;
     std::array<std::optional<QFont>, 8> fonts_{}; // by FontRole, for the current scale
+    // Laid-out texts by font: a grid repeats the same few texts (scores,
+    // letters, dates) hundreds of times, and laying each out again is most of
+    // the cost of a paint.
+    struct PreparedText {
+        QStaticText text;
+        double width = 0.0;
+    };
+    std::array<std::optional<QFontMetricsF>, 8> metrics_{};
+    // Each font's texts, shared by every surface drawing in that font at that
+    // resolution, so that a paint profits from the paints before it.
+    using PreparedTexts = QHash<QString, PreparedText>;
+    std::array<PreparedTexts*, 8> prepared_{};
+    const QFontMetricsF& MetricsFor(FontRole role);
+    const PreparedText& Prepare(FontRole role, const QString& text);
 
     FontRole font_ = FontRole::Main;
     PenRole pen_ = PenRole::ScreenMajor;
