@@ -225,9 +225,15 @@ void ApplyExtension(Season& season, const Extension& ext, const std::vector<Play
 
 void LinkPlayers(Season& season, const std::vector<Player*>& byId)
 {
+    // The file has no way to say "no player": a game without one stores id 0.
+    // Only the states in which a player of ours takes part name one, so a
+    // walkover to the opponent or an empty game never ties up player 0 (who
+    // could otherwise never be deleted, and would show in the editor).
     for (auto& fixture : season.fixtures)
-        for (Game& game : fixture->games)
-            game.player = Lookup(byId, game.playerId);
+        for (Game& game : fixture->games) {
+            const bool ours = game.state == Played || game.state == OpponentAbsent || game.state == Pending;
+            game.player = ours ? Lookup(byId, game.playerId) : nullptr;
+        }
 
     // Every person of a two-group scheme is registered once in each group;
     // the group-1 record and its namesake point at each other.

@@ -27,9 +27,7 @@ private slots:
         QTest::newRow("team") << 0 << 12 << 33;
         QTest::newRow("league") << 1 << 45 << 65;
         QTest::newRow("division") << 2 << 114 << 18;
-        QTest::newRow("fixture opponent") << 3 << 152 + 6 << 34;
-        QTest::newRow("game opponent") << 4 << int(kGamesAt) + 6 << 34;
-        QTest::newRow("player name") << 5 << int(kPlayersAt) + 16 << 34;
+        QTest::newRow("player name") << 3 << int(kPlayersAt) + 16 << 34;
     }
     void textFieldWithoutNul()
     {
@@ -41,11 +39,7 @@ private slots:
         FakeHost host;
         SeasonPtr s;
         QCOMPARE(Read(b, host, s), ReadStatus::Ok);
-        const std::string texts[] = {s->teamName,
-                                     s->leagueName,
-                                     s->division,
-                                     s->fixtures[0]->opponent,
-                                     s->fixtures[0]->games[0].opponent,
+        const std::string texts[] = {s->teamName, s->leagueName, s->division,
                                      s->PlayerById(0)->name};
         QCOMPARE(texts[which], std::string(std::size_t(field - 1), 'y'));
     }
@@ -61,7 +55,6 @@ private slots:
         QTest::newRow("8.15") << 8 << 15 << true;
         QTest::newRow("7.99") << 7 << 99 << false;
         QTest::newRow("9.0") << 9 << 0 << true;
-        QTest::newRow("10.0") << 10 << 0 << true;
     }
     void extensionByVersion()
     {
@@ -91,7 +84,6 @@ private slots:
         QTest::newRow("88") << 88 << true;
         QTest::newRow("90") << 90 << true;
         QTest::newRow("-1") << 0xFFFF << true;
-        QTest::newRow("32767") << 32767 << true;
         QTest::newRow("87") << 87 << false;
         QTest::newRow("0") << 0 << false;
     }
@@ -273,8 +265,6 @@ private slots:
         QTest::newRow("wider records") << L{174, 1, 7, 3, 0, 1, 1} << true << true << true;
         QTest::newRow("game records of 2 bytes")
             << L{174, 1, 2, 2, 0, 1, 1} << true << false << true;
-        QTest::newRow("game records of 3 bytes")
-            << L{174, 1, 3, 2, 0, 1, 1} << true << false << true;
         QTest::newRow("game records of 1 byte")
             << L{174, 1, 1, 2, 0, 1, 1} << false << false << true;
         QTest::newRow("player records of 1 byte")
@@ -338,10 +328,8 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::newRow("one past the last") << 5;
-        QTest::newRow("200") << 200;
         QTest::newRow("-1") << -1;
         QTest::newRow("32767") << 32767;
-        QTest::newRow("-32768") << -32768;
     }
     void playerIdNamingNoPlayer()
     {
@@ -361,6 +349,38 @@ private slots:
         QCOMPARE(Peek16(SeasonToBytes(*s), kGamesAt + 4), std::uint32_t(id) & 0xFFFF);
     }
 
+    // A game stores id 0 when it has no player; only the states in which a
+    // player of ours takes part name one.
+    void playerOnlyWhereOneTakesPart_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("Played") << int(Played) << true;
+        QTest::newRow("OpponentAbsent") << int(OpponentAbsent) << true;
+        QTest::newRow("Pending") << int(Pending) << true;
+        QTest::newRow("PlayerAbsent") << int(PlayerAbsent) << false;
+        QTest::newRow("NotPlayed") << int(NotPlayed) << false;
+    }
+    void playerOnlyWhereOneTakesPart()
+    {
+        QFETCH(int, state);
+        QFETCH(bool, linked);
+        FakeHost host;
+        SeasonPtr original = Build(0);
+        Game& game = original->fixtures[0]->games[0];
+        game.state = std::uint32_t(state);
+        game.player = original->PlayerById(0);
+        game.playerId = 0;
+        game.scoreFor = state == PlayerAbsent ? 0 : 21;
+        game.scoreAgainst = state == PlayerAbsent ? 21 : 0;
+        if (state == NotPlayed || state == Pending)
+            game.scoreFor = game.scoreAgainst = 0;
+        SeasonPtr s;
+        QCOMPARE(Read(SeasonToBytes(*original), host, s), ReadStatus::Ok);
+        QCOMPARE(s->fixtures[0]->games[0].player, linked ? s->PlayerById(0) : nullptr);
+        QCOMPARE(int(s->fixtures[0]->games[0].playerId), 0);
+    }
+
     // Out-of-range values become the field's neutral value, so that nothing
     // later can index a table with them.
     void oddValues_data()
@@ -369,13 +389,10 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<int>("field"); // 1 venue, 2 game state (results are recalculated)
         QTest::addColumn<uint>("expected");
-        QTest::newRow("venue away") << 152 + 40 << 1 << 1 << 1u;
         QTest::newRow("venue 3") << 152 + 40 << 3 << 1 << 2u;
         QTest::newRow("venue -1") << 152 + 40 << 0xFFFF << 1 << 2u;
-        QTest::newRow("state walkover") << int(kGamesAt) + 40 << 1 << 2 << 1u;
         QTest::newRow("state Pending in the record") << int(kGamesAt) + 40 << 4 << 2 << 4u;
         QTest::newRow("state 5") << int(kGamesAt) + 40 << 5 << 2 << 3u;
-        QTest::newRow("state -2") << int(kGamesAt) + 40 << 0xFFFE << 2 << 3u;
     }
     void oddValues()
     {
@@ -406,8 +423,6 @@ private slots:
         QTest::addColumn<int>("wantMonth");
         QTest::addColumn<int>("wantDay");
         QTest::newRow("summer") << 2023 << 7 << 15 << 2023 << 7 << 15;
-        QTest::newRow("winter") << 2024 << 1 << 1 << 2024 << 1 << 1;
-        QTest::newRow("leap day") << 2024 << 2 << 29 << 2024 << 2 << 29;
         QTest::newRow("31 February") << 2023 << 2 << 31 << 2023 << 3 << 3;
         QTest::newRow("day 0") << 2024 << 3 << 0 << 2024 << 2 << 29;
         QTest::newRow("month 0") << 2023 << 0 << 10 << 2022 << 12 << 10;

@@ -38,15 +38,11 @@ private slots:
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<bool>("comment");
         QTest::newRow("leading semicolon") << QByteArray("; venue, opponent") << true;
-        QTest::newRow("semicolon before field") << QByteArray(";\"A. Brown\"") << true;
         QTest::newRow("text then semicolon") << QByteArray("note; \"x\"") << true;
         QTest::newRow("field then semicolon") << QByteArray("\"A\" ; more") << false;
         QTest::newRow("typographic opening quote") << QByteArray("\x93" "A\x94 ; x") << false;
-        QTest::newRow("typographic opening quote alone") << QByteArray("\x93" "A ; x") << false;
         QTest::newRow("typographic closing quote") << QByteArray("\x94;") << false;
         QTest::newRow("other high byte") << QByteArray("\x92;") << true;
-        QTest::newRow("no semicolon") << QByteArray("\"A\" \"B\"") << false;
-        QTest::newRow("header") << QByteArray("[Club]") << false;
     }
     void commentLine()
     {
@@ -60,24 +56,20 @@ private slots:
         QTest::addColumn<QByteArray>("raw");
         QTest::addColumn<QByteArray>("clean");
         QTest::newRow("backslash t") << QByteArray("A\\tB") << QByteArray("A\tB");
-        QTest::newRow("backslash r n") << QByteArray("\\r\\n") << QByteArray("\r\n");
         QTest::newRow("backslash other") << QByteArray("A\\\"B\\\\") << QByteArray("A\"B\\");
         QTest::newRow("trailing backslash") << QByteArray("AB\\") << QByteArray("AB");
         QTest::newRow("percent 09 is a space") << QByteArray("A%09B") << QByteArray("A B");
         QTest::newRow("percent hex either case") << QByteArray("%4a%4A") << QByteArray("JJ");
         QTest::newRow("percent high byte") << QByteArray("Caf%E9") << QByteArray("Caf\xE9");
         QTest::newRow("percent short") << QByteArray("50%4") << QByteArray("50%4");
-        QTest::newRow("percent not hex") << QByteArray("%zz%") << QByteArray("%zz%");
         QTest::newRow("percent 00 ends the text") << QByteArray("AB%00CD") << QByteArray("AB");
         QTest::newRow("squeeze") << QByteArray("  A   B  ") << QByteArray("A B");
         QTest::newRow("squeeze tabs and feeds") << QByteArray("A\t\v\fB") << QByteArray("A B");
         QTest::newRow("escaped spaces survive") << QByteArray("%20%20") << QByteArray("  ");
-        QTest::newRow("escaped tab survives") << QByteArray("A \\t B") << QByteArray("A \t B");
         QTest::newRow("backslash before percent") << QByteArray("\\%41") << QByteArray("A");
         QTest::newRow("percent makes no backslash escape") << QByteArray("%5Ct") << QByteArray("\\t");
         QTest::newRow("percent result not rescanned") << QByteArray("%2541") << QByteArray("%41");
         QTest::newRow("one backslash") << QByteArray("\\") << QByteArray("\\");
-        QTest::newRow("one percent") << QByteArray("%") << QByteArray("%");
         QTest::newRow("one space") << QByteArray(" ") << QByteArray(" ");
         QTest::newRow("two spaces") << QByteArray("  ") << QByteArray("");
         QTest::newRow("non-breaking space kept") << QByteArray("A\xA0" "B") << QByteArray("A\xA0" "B");
@@ -93,18 +85,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<qint64>("value");
-        QTest::newRow("plain") << QByteArray("21") << qint64(21);
         QTest::newRow("white space and minus") << QByteArray(" \t-5") << qint64(-5);
         QTest::newRow("plus") << QByteArray("+7") << qint64(7);
         QTest::newRow("stops at letter") << QByteArray("12abc") << qint64(12);
         QTest::newRow("no digits") << QByteArray("abc") << qint64(0);
-        QTest::newRow("empty") << QByteArray("") << qint64(0);
         QTest::newRow("sign only") << QByteArray("-") << qint64(0);
         QTest::newRow("largest") << QByteArray("2147483647") << qint64(INT_MAX);
         QTest::newRow("one past largest") << QByteArray("2147483648") << qint64(INT_MAX);
         QTest::newRow("huge") << QByteArray("99999999999999999999") << qint64(INT_MAX);
         QTest::newRow("smallest") << QByteArray("-2147483648") << qint64(INT_MIN);
-        QTest::newRow("huge negative") << QByteArray("-99999999999999999999") << qint64(INT_MIN);
     }
     void fieldNumber()
     {
@@ -137,7 +126,6 @@ private slots:
             << QByteArray("\x93" "A\x94 \"Bb\"") << QList<QByteArray>{"Bb", "", ""};
         QTest::newRow("unquoted text is passed over")
             << QByteArray("\"A\" 2 \"Cc\"") << QList<QByteArray>{"A", "Cc", ""};
-        QTest::newRow("empty fields") << QByteArray("\"\" \"\" \"Cc\"") << QList<QByteArray>{"", "", "Cc"};
         QTest::newRow("nul reads as space")
             << QByteArray("\"A\0B\" \"Bb\" \"Cc\"", 15) << QList<QByteArray>{"A B", "Bb", "Cc"};
         QTest::newRow("carriage returns dropped")
@@ -157,11 +145,9 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("first");   // first field of the found section; "-" not found
         QTest::newRow("small letters") << QByteArray("[club]\n\"x\"\n") << QByteArray("x");
-        QTest::newRow("capitals") << QByteArray("[CLUB]\n\"x\"\n") << QByteArray("x");
         QTest::newRow("text after bracket") << QByteArray("[Club] of ours\n\"x\"\n") << QByteArray("x");
         QTest::newRow("leading white space") << QByteArray("  \t[Club]\n\"x\"\n") << QByteArray("x");
         QTest::newRow("space after bracket") << QByteArray("[ Club]\n\"x\"\n") << QByteArray("-");
-        QTest::newRow("space before closing") << QByteArray("[Club ]\n\"x\"\n") << QByteArray("-");
         QTest::newRow("longer name") << QByteArray("[Clubs]\n\"x\"\n") << QByteArray("-");
         QTest::newRow("header with comment is a comment")
             << QByteArray("[Club] ; ours\n\"x\"\n") << QByteArray("-");

@@ -7,7 +7,6 @@
 #include "model/ScoringScheme.h"
 #include "support/FakeHost.h"
 #include "support/ScoringFixtures.h"
-#include "support/SeasonBuilder.h"
 
 namespace {
 
@@ -150,9 +149,6 @@ private slots:
         QTest::newRow("band points home and away")
             << 79 << "20-21a 17-21a 15-21a 14-21a 21-9a 21-10a 9-21h 21-9h 21-10h 20-21h" << 0
             << 0 << 0 << 19.0;
-        QTest::newRow("band points, second flag")
-            << 86 << "20-21a 17-21a 15-21a 14-21a 21-9a 21-10a 9-21h 21-9h 21-10h 20-21h" << 0
-            << 0 << 0 << 19.0;
         // "Kearsley Park BC" (target 15).
         QTest::newRow("walkover points")
             << 80 << "wh 15-10a 10-15a 9-15a 15-14h 14-14h" << 0 << 0 << 0 << 7.0;
@@ -160,7 +156,6 @@ private slots:
         QTest::newRow("average") << 0 << "21-15h 18-21a 21-20h" << 0 << 0 << 0
                                  << 1.3333333730697632;
         QTest::newRow("average, no game") << 0 << "wh" << 0 << 0 << 0 << -40.0;
-        QTest::newRow("average, never named") << 0 << "" << 3 << 0 << 0 << -40.0;
         // "Shropshire premier": net shots, not divided.
         QTest::newRow("net shots") << 18 << "21-15h 10-21a" << 0 << 0 << 0 << -5.0;
         QTest::newRow("net shots, no game") << 18 << "" << 5 << 0 << 0 << -205.0;
@@ -266,7 +261,6 @@ private slots:
         QTest::newRow("12") << 12 << 6.0 + 12;
         QTest::newRow("18") << 18 << 6.0 + 18;
         QTest::newRow("19") << 19 << 6.0 + 18;
-        QTest::newRow("20") << 20 << 6.0 + 18;
     }
     void addAppearances()
     {
@@ -486,8 +480,6 @@ private slots:
         QTest::newRow("shorter first") << QByteArray("Adam") << QByteArray("Adams") << -1;
         QTest::newRow("capital first") << QByteArray("abc") << QByteArray("ABC") << 1;
         QTest::newRow("signed bytes") << QByteArray("\xC9mile") << QByteArray("Adam") << -1;
-        QTest::newRow("plain") << QByteArray("Smith") << QByteArray("Jones") << 1;
-        QTest::newRow("empty") << QByteArray("") << QByteArray("") << 0;
         QTest::newRow("bracket at start") << QByteArray(" (x)") << QByteArray("") << 0;
     }
     void compareNames()
@@ -598,24 +590,6 @@ private slots:
         QCOMPARE(other.measure, 11.0);
         QCOMPARE(int(season->playerRow[0]), 1);
         QCOMPARE(int(season->playerRow[199]), 77);
-    }
-
-    void gatheredGamesAgreeWithWalk()
-    {
-        FakeHost host;
-        SeasonShape shape;
-        shape.schemeIndex = 9;
-        shape.teamSize = 6;
-        shape.fixtureCount = 12;
-        shape.playerCount = 11;
-        auto season = BuildSeason(shape, host);
-        QVERIFY(season);
-        Recalculate(*season, host, false);
-        for (const auto& p : season->players) {
-            const double gathered = p->measure;
-            ComputeMeasure(*season, *p);
-            QCOMPARE(p->measure, gathered);
-        }
     }
 };
 

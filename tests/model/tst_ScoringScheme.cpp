@@ -125,12 +125,6 @@ private slots:
         QVERIFY(SchemeToBytes(s) == image);
     }
 
-    void roundTripFromRecord()
-    {
-        const ScoringScheme s = DistinctScheme();
-        QVERIFY(SchemeFromBytes(SchemeToBytes(s).data()) == s);
-    }
-
     void labels_data()
     {
         QTest::addColumn<QByteArray>("total");
@@ -141,7 +135,6 @@ private slots:
                                      << QByteArray(" Ave ") << QByteArray(" Pts ");
         QTest::newRow("fields full, no NUL") << QByteArray("123456789012") << QByteArray(" Best 6 ")
                                              << QByteArray("123456789012") << QByteArray(" Best 6 ");
-        QTest::newRow("empty") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
     }
     void labels()
     {
@@ -178,51 +171,21 @@ private slots:
         QTest::newRow("3 Stockport") << 3 << 1 << 21 << QByteArray("4:1 6:1.5 9:3 10:1.5 11:3 12:1.5")
                                      << QByteArray(" Total ") << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
                                      << QList<int>{-1, -1, 1} << uint(DivideByGames | AddAppearances) << 0;
-        QTest::newRow("5 Manchester indoor") << 5 << 4 << 0 << QByteArray("4:2 5:1 6:2 7:1")
-                                             << QByteArray(" Total ") << QByteArray(" Ave ")
-                                             << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
-                                             << uint(DivideByGames) << 0;
         QTest::newRow("9 Bebbington") << 9 << 1 << 21 << QByteArray("9:2 10:1 11:2 12:1 13:1 14:0.5")
                                       << QByteArray(" Total ") << QByteArray(" Best 6 ")
                                       << QList<int>{1, 0, 0, 0} << QList<int>{-1, -1, 0} << uint(BestSix) << 0;
-        QTest::newRow("20 Warrington Mon") << 20 << 1 << 21 << QByteArray("4:1 6:1 8:10 9:2 10:1 11:3 12:2")
-                                           << QByteArray(" Total ") << QByteArray(" Ave ")
-                                           << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
-                                           << uint(DivideByGames | RankByWinsWithWalkovers) << 0;
         QTest::newRow("38 Furness") << 38 << 1 << 21 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:2")
                                     << QByteArray(" Total ") << QByteArray("  Ave  ") << QList<int>{1, 1, 0, 0}
                                     << QList<int>{0, 0, 3}
                                     << uint(RankByWinsWithWalkovers | KeepHandicaps | EditBroughtForward |
                                             ShotRatioBroughtForward)
                                     << 0;
-        QTest::newRow("40 North Derbyshire ladies")
-            << 40 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ") << QByteArray(" Ave ")
-            << QList<int>{1, 1, 10, 1} << QList<int>{0, 1, 1} << average << 0;
         QTest::newRow("42 North Derbyshire") << 42 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
                                              << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
                                              << QList<int>{0, 1, 1} << uint(AveragePerMatch | DivideByGames) << 10;
-        QTest::newRow("44 Airedale") << 44 << 1 << 21 << QByteArray("4:1 6:1 9:10 10:5 11:10 12:5")
-                                     << QByteArray(" Total ") << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
-                                     << QList<int>{0, 0, 1} << uint(DivideByGames | ShotDifferenceSplit) << 0;
-        QTest::newRow("56 Rotherham") << 56 << 2 << 21 << QByteArray("4:2 6:2 9:2 11:2") << QByteArray(" Total ")
-                                      << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
-                                      << uint(DivideByGames | LevelDrawFive) << 0;
-        QTest::newRow("59 Coventry") << 59 << 1 << 21 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:1")
-                                     << QByteArray(" Total ") << QByteArray(" Points ") << QList<int>{1, 1, 0, 0}
-                                     << QList<int>{0, 0, 0} << uint(WinMeritWalkoverTieBreak) << 0;
-        QTest::newRow("60 Bramhall") << 60 << 3 << 0 << QByteArray("4:2 5:1 6:2 7:1") << QByteArray(" Total ")
-                                     << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
-                                     << uint(DivideByGames) << 0;
         QTest::newRow("72 St Helens") << 72 << 1 << 21 << QByteArray("8:24 9:2 10:1 11:3 12:1")
                                       << QByteArray(" Total ") << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0}
                                       << QList<int>{0, 0, 1} << uint(DivideByGames) << 0;
-        QTest::newRow("78 Airedale vets") << 78 << 1 << 21 << QByteArray("") << QByteArray(" Total ")
-                                          << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 0, 1}
-                                          << uint(DivideByGames | GameBandPoints) << 0;
-        QTest::newRow("80 Kearsley") << 80 << 1 << 15 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:2")
-                                     << QByteArray(" Total ") << QByteArray(" Pts ") << QList<int>{0, 0, 0, 0}
-                                     << QList<int>{0, 0, 0}
-                                     << uint(HideShotTotals | AveragePerMatch | WalkoverPoints) << 0;
         QTest::newRow("86 Selly Park") << 86 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
                                        << QByteArray(" Pts ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 1, 0}
                                        << uint(HideShotTotals | AveragePerMatch | BandPointsHomeAway2) << 0;
@@ -279,9 +242,6 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QByteArray>("name");
         QTest::newRow("first") << 0 << QByteArray("Aggregate");
-        QTest::newRow("ampersand") << 2 << QByteArray("Altrincham & South Manchester");
-        QTest::newRow("brackets") << 29 << QByteArray("Stockport indoor (short mat)");
-        QTest::newRow("capital District") << 48 << QByteArray("Northfield & District");
         QTest::newRow("Custom") << 64 << QByteArray("Custom");
         QTest::newRow("after Custom") << 65 << QByteArray("Ramsbottom & district");
         QTest::newRow("last") << 87 << QByteArray("Matlock Thursday League");
@@ -338,7 +298,6 @@ private slots:
         QTest::newRow("last") << 87 << false << false << 87;
         QTest::newRow("88") << 88 << false << true << 0;
         QTest::newRow("-1") << -1 << false << true << 0;
-        QTest::newRow("large") << 100000 << false << true << 0;
     }
     void lookup()
     {
@@ -382,8 +341,6 @@ private slots:
                                     << QList<int>{} << 0 << false;
         QTest::newRow("singles, 4") << 0u << 4 << 0 << QList<int>{} << QList<int>{0, 0, 0, 0} << QList<int>{}
                                     << 21 << false;
-        QTest::newRow("singles, 30") << 4u << 30 << 0 << QList<int>{} << QList<int>(30, 0) << QList<int>{} << 15
-                                     << false;
         QTest::newRow("Matlock Thursday, 10")
             << 87u << 10 << 0 << QList<int>{} << QList<int>{1, -1, 1, -1, 1, -1, 0, 0, 0, 0}
             << QList<int>{21, 21, 21, 21, 21} << 15 << false;
@@ -404,8 +361,6 @@ private slots:
         QTest::newRow("Custom, groupSize too big for a span")
             << 64u << 4 << 65535 << QList<int>{} << QList<int>{3, -1, -1, -1} << QList<int>{} << 17 << false;
         QTest::newRow("unknown 88 uses aggregate") << 88u << 3 << 0 << QList<int>{} << QList<int>{0, 0, 0}
-                                                   << QList<int>{} << 21 << true;
-        QTest::newRow("huge index uses aggregate") << 0xFFFFFFFFu << 2 << 0 << QList<int>{} << QList<int>{0, 0}
                                                    << QList<int>{} << 21 << true;
     }
     void applyGroups()
@@ -450,9 +405,7 @@ private slots:
     {
         QTest::addColumn<uint>("index");
         QTest::newRow("to aggregate") << 0u;
-        QTest::newRow("same handicap scheme") << 54u;
         QTest::newRow("to Custom") << 64u;
-        QTest::newRow("unknown") << 88u;
     }
     void applyClearsHandicaps()
     {
@@ -541,11 +494,8 @@ private slots:
         // Only ASCII letters fold: punctuation one bit away must not match.
         QTest::newRow("ampersand vs 0x06") << QByteArray("altrincham \x06 south manchester") << 88 << 88;
         QTest::newRow("plus vs 0x0B") << QByteArray("LICHFIELD 50\x0B") << 88 << 88;
-        QTest::newRow("bracket vs 0x08") << QByteArray("stockport indoor \x08short mat)") << 88 << 88;
         // Accented letters are neither folded nor stripped.
         QTest::newRow("0xC1 for A") << QByteArray("\xC1ggregate") << 88 << 88;
-        QTest::newRow("0xE1 for a") << QByteArray("\xE1ggregate") << 88 << 88;
-        QTest::newRow("0xC9 for E") << QByteArray("Aggr\xC9gate") << 88 << 88;
         QTest::newRow("0xE9 for e") << QByteArray("Aggr\xE9gate") << 88 << 88;
     }
     void nameLookup()

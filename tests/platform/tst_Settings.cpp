@@ -62,36 +62,25 @@ private slots:
         QTest::addColumn<QByteArray>("machine");
         QTest::addColumn<int>("expected"); // default is 3
         QTest::newRow("empty store") << kNoFile << kNoFile << 3;
-        QTest::newRow("empty files") << QByteArray() << QByteArray() << 3;
         QTest::newRow("machine-wide only") << kNoFile << QByteArray("MinGames=5\n") << 5;
         QTest::newRow("both: user wins")
             << QByteArray("MinGames=7\n") << QByteArray("MinGames=5\n") << 7;
         QTest::newRow("user zero still wins")
             << QByteArray("MinGames=0\n") << QByteArray("MinGames=5\n") << 0;
-        QTest::newRow("numeric text") << QByteArray("MinGames=12\n") << kNoFile << 12;
-        QTest::newRow("negative") << QByteArray("MinGames=-40\n") << kNoFile << -40;
         QTest::newRow("int32 min")
             << QByteArray("MinGames=-2147483648\n") << kNoFile << int(-2147483647 - 1);
         QTest::newRow("int32 max") << QByteArray("MinGames=2147483647\n") << kNoFile << 2147483647;
         QTest::newRow("non-numeric user, machine")
             << QByteArray("MinGames=abc\n") << QByteArray("MinGames=5\n") << 5;
-        QTest::newRow("non-numeric user, default") << QByteArray("MinGames=abc\n") << kNoFile << 3;
         QTest::newRow("non-numeric both")
             << QByteArray("MinGames=x\n") << QByteArray("MinGames=y\n") << 3;
         QTest::newRow("trailing text")
             << QByteArray("MinGames=12abc\n") << QByteArray("MinGames=5\n") << 5;
         QTest::newRow("too large")
             << QByteArray("MinGames=2147483648\n") << QByteArray("MinGames=5\n") << 5;
-        QTest::newRow("plus sign")
-            << QByteArray("MinGames=+4\n") << QByteArray("MinGames=5\n") << 5;
         QTest::newRow("hexadecimal")
             << QByteArray("MinGames=0x10\n") << QByteArray("MinGames=5\n") << 5;
-        QTest::newRow("decimal point")
-            << QByteArray("MinGames=4.0\n") << QByteArray("MinGames=5\n") << 5;
         QTest::newRow("empty text") << QByteArray("MinGames=\n") << QByteArray("MinGames=5\n") << 5;
-        QTest::newRow("list") << QByteArray("MinGames=1, 2\n") << QByteArray("MinGames=5\n") << 5;
-        QTest::newRow("other name only")
-            << QByteArray("MaxGames=9\n") << QByteArray("MinGames=5\n") << 5;
         QTest::newRow("other group only") << QByteArray("[Other]\nMinGames=9\n") << kNoFile << 3;
         QTest::newRow("explicit general group")
             << QByteArray("[General]\nMinGames=9\n") << kNoFile << 9;
@@ -131,11 +120,8 @@ private slots:
         QTest::newRow("32 characters count as missing")
             << QByteArray("FontName=" + QByteArray(32, 'a') + "\n")
             << QByteArray("FontName=Courier\n") << tnr << 32 << QByteArray("Courier");
-        QTest::newRow("machine-wide too long")
-            << kNoFile << QByteArray("FontName=" + QByteArray(32, 'b') + "\n") << tnr << 32 << tnr;
         QTest::newRow("default cut to capacity")
             << kNoFile << kNoFile << tnr << 6 << QByteArray("Times");
-        QTest::newRow("capacity one") << kNoFile << kNoFile << tnr << 1 << QByteArray();
         QTest::newRow("capacity zero")
             << QByteArray("FontName=Arial\n") << kNoFile << tnr << 0 << QByteArray();
         // Capacities count characters, not UTF-8 bytes.
@@ -156,8 +142,6 @@ private slots:
         QTest::newRow("list is not a text")
             << QByteArray("FontName=Times, Bold\n") << QByteArray("FontName=Courier\n") << tnr << 32
             << QByteArray("Courier");
-        QTest::newRow("a number is text in INI")
-            << QByteArray("FontName=12\n") << kNoFile << tnr << 32 << QByteArray("12");
     }
     void readText()
     {
@@ -177,8 +161,6 @@ private slots:
     void numbersRoundTrip_data()
     {
         QTest::addColumn<int>("value");
-        QTest::newRow("zero") << 0;
-        QTest::newRow("negative") << -40;
         QTest::newRow("min") << int(-2147483647 - 1);
         QTest::newRow("max") << 2147483647;
     }
@@ -196,14 +178,12 @@ private slots:
     void textsRoundTrip_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("plain") << QByteArray("Arial");
         QTest::newRow("comma") << QByteArray("Times, Bold");
         QTest::newRow("spaces at the ends") << QByteArray("  padded ");
         QTest::newRow("quotes and backslash") << QByteArray("a \"b\" \\c");
         QTest::newRow("non-ASCII") << QByteArray("\xC3\x84rger \xE2\x82\xAC");
         QTest::newRow("at sign first") << QByteArray("@Variant(x)");
         QTest::newRow("equals and semicolon") << QByteArray("a=b;c");
-        QTest::newRow("path") << QByteArray("/home/u/Seasons/2024 league.bwl");
     }
     void textsRoundTrip()
     {

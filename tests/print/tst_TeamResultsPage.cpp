@@ -203,7 +203,6 @@ private slots:
         for (int i = 1; i <= 150; ++i)
             many << i;
         QTest::newRow("all of a large job") << true << QList<int>{} << 150 << many;
-        QTest::newRow("all of one page") << true << QList<int>{} << 1 << QList<int>{1};
         QTest::newRow("3 to 5 of 4") << false << QList<int>{3, 5} << 4 << QList<int>{3, 4};
         QTest::newRow("first page reached is kept")
             << false << QList<int>{5, 6} << 4 << QList<int>{5};

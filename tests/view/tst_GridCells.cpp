@@ -21,8 +21,6 @@ private slots:
                               << "12 May" << false;
         QTest::newRow("neutral, selected") << true << 2 << 2 << "N"
                                            << "19 May" << true;
-        QTest::newRow("another selected") << true << 1 << 2 << "N"
-                                          << "19 May" << false;
         QTest::newRow("paper ignores selection") << false << 2 << 2 << "N"
                                                  << "19 May" << false;
     }
@@ -113,7 +111,6 @@ private slots:
             << true << int(PlayerAbsent) << 0 << 21 << 63 << "" << false << false;
         QTest::newRow("not played")
             << false << int(NotPlayed) << 0 << 0 << 63 << "" << false << false;
-        QTest::newRow("pending") << true << int(Pending) << 0 << 0 << 63 << "" << false << false;
     }
 
     void gameCells()
