@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// The Open and Save As dialogs (Qt's own, so that they carry the read-only
+// check box and match "*.BWL" and "*.bwl" alike on every platform). A test
+// presets the next answer instead of a dialog being shown.
+class FileDialogs {
+public:
+    struct OpenChoice {
+        QString path; // empty: cancelled
+        bool readOnly = false;
+    };
+
+    // The dialog's answer, or the preset one (used once).
+    OpenChoice ChooseOpenFile(QWidget* owner);
+    QString ChooseSaveFile(QWidget* owner);
+
+    void PresetOpen(const QString& path, bool readOnly = false)
+    {
+        nextOpen_ = OpenChoice{path, readOnly};
+    }
+    void PresetSave(const QString& path) { nextSave_ = path; }
+    bool HasPresets() const { return nextOpen_.has_value() || nextSave_.has_value(); }
+
+    // The filters as the dialogs list them; each pattern matches both cases.
+    static QStringList OpenFilters();
+    static QStringList SaveFilters();
+
+private:
+    std::optional<OpenChoice> nextOpen_;
+    std::optional<QString> nextSave_;
+};

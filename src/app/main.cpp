@@ -1,0 +1,29 @@
+#include <QApplication>
+#include <QScreen>
+
+#include "app/CommandLine.h"
+#include "app/FrameWindow.h"
+#include "app/Shell.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessel"));
+    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+
+    Shell shell;
+    FrameWindow frame(shell);
+
+    // On a small display the program takes the whole screen.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && screen->geometry().width() < 1024)
+        frame.showMaximized();
+    else
+        frame.show();
+
+    const QString file = StartupFile(QCoreApplication::arguments().mid(1));
+    if (!file.isEmpty())
+        frame.OpenAtStartup(file);
+
+    return QApplication::exec();
+}

@@ -1,0 +1,114 @@
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QTimer>
+
+#include "GuiTestSupport.h"
+#include "app/FileDialogs.h"
+
+namespace {
+
+// Runs check on the dialog once it is up, then lets it answer.
+void WhenDialogShows(std::function<void(QFileDialog&)> check)
+{
+    QTimer::singleShot(0, [check] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        check(*dialog);
+        if (dialog->isVisible())
+            dialog->reject(); // a failed check must not leave the test waiting
+    });
+}
+
+void Touch(const QString& path)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+}
+
+} // namespace
+
+class TestFileDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openDialogOffersReadOnlyAndBothCases()
+    {
+        TemporarySettings dir;
+        const QString folder = dir.Path(QStringLiteral("seasons"));
+        QVERIFY(QDir().mkpath(folder));
+        for (const char* name : {"upper.BWL", "lower.bwl", "mixed.Bwl", "other.txt"})
+            Touch(folder + u'/' + QString::fromLatin1(name));
+
+        FileDialogs dialogs;
+        QStringList filters;
+        bool native = true;
+        bool hasCheckBox = false;
+        WhenDialogShows([&](QFileDialog& d) {
+            filters = d.nameFilters();
+            native = !d.testOption(QFileDialog::DontUseNativeDialog);
+            auto* box = d.findChild<QCheckBox*>(QStringLiteral("readOnlyCheck"));
+            hasCheckBox = box != nullptr;
+            if (box)
+                box->setChecked(true);
+            QVERIFY(!(d.filter() & QDir::CaseSensitive));
+            d.setDirectory(folder);
+            d.selectFile(folder + QStringLiteral("/lower.bwl"));
+            static_cast<QDialog&>(d).accept(); // QFileDialog::accept, as OK would
+        });
+        const FileDialogs::OpenChoice choice = dialogs.ChooseOpenFile(nullptr);
+        QCOMPARE(filters, Strings({"Bowls results (*.BWL)", "Bowls results text (*.BWT)"}));
+        QVERIFY(!native);
+        QVERIFY(hasCheckBox);
+        QCOMPARE(choice.path, folder + QStringLiteral("/lower.bwl"));
+        QVERIFY(choice.readOnly);
+    }
+
+    void cancelledOpenGivesNothing()
+    {
+        FileDialogs dialogs;
+        WhenDialogShows([](QFileDialog& d) { d.reject(); });
+        const FileDialogs::OpenChoice choice = dialogs.ChooseOpenFile(nullptr);
+        QVERIFY(choice.path.isEmpty());
+        QVERIFY(!choice.readOnly);
+    }
+
+    void saveDialogAddsTheExtensionAndAsksBeforeOverwriting()
+    {
+        TemporarySettings dir;
+        FileDialogs dialogs;
+        bool confirms = false;
+        QString suffix;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        WhenDialogShows([&](QFileDialog& d) {
+            confirms = !d.testOption(QFileDialog::DontConfirmOverwrite);
+            suffix = d.defaultSuffix();
+            mode = d.acceptMode();
+            d.setDirectory(dir.Path(QString()));
+            d.selectFile(dir.Path(QStringLiteral("new")));
+            static_cast<QDialog&>(d).accept(); // QFileDialog::accept, as OK would
+        });
+        const QString path = dialogs.ChooseSaveFile(nullptr);
+        QVERIFY(confirms);
+        QCOMPARE(suffix, QStringLiteral("bwl"));
+        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("new.bwl"));
+    }
+
+    void presetsAnswerOnceInsteadOfADialog()
+    {
+        FileDialogs dialogs;
+        dialogs.PresetOpen(QStringLiteral("/x/a.bwl"), true);
+        dialogs.PresetSave(QStringLiteral("/x/b.bwl"));
+        const FileDialogs::OpenChoice open = dialogs.ChooseOpenFile(nullptr);
+        QCOMPARE(open.path, QStringLiteral("/x/a.bwl"));
+        QVERIFY(open.readOnly);
+        QCOMPARE(dialogs.ChooseSaveFile(nullptr), QStringLiteral("/x/b.bwl"));
+        QVERIFY(!dialogs.HasPresets());
+    }
+};
+
+QTEST_MAIN(TestFileDialogs)
+#include "tst_FileDialogs.moc"
