@@ -1,6 +1,6 @@
 #!/bin/sh
-# Builds Tessel and shows the example Stockport & district season: in the
-# desktop program when a display is available, else as a text report.
+# Builds Tessel and starts it on the example Stockport & district season. Where
+# there is no display to show it on, the season is printed as a text report.
 set -eu
 
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,4 +12,5 @@ EXAMPLE="$ROOT/examples/stockport-singles.bwl"
 if [ -x "$ROOT/build/src/tessel" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$ROOT/build/src/tessel" "$EXAMPLE"
 fi
+echo "No display to show Tessel on; here is the season as a text report:" >&2
 exec "$ROOT/build/src/tessel-cli" report "$EXAMPLE"

@@ -4,12 +4,16 @@
 #include "app/CommandLine.h"
 #include "app/FrameWindow.h"
 #include "app/Shell.h"
+#include "view/ResultsWindow.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessel"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
+
+    if (QCoreApplication::arguments().contains(QStringLiteral("--quit-after-first-paint")))
+        ResultsWindow::SetQuitAfterFirstPaint(true);
 
     Shell shell;
     FrameWindow frame(shell);

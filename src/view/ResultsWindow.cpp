@@ -1,5 +1,8 @@
 #include "view/ResultsWindow.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -74,6 +77,15 @@ bool ResultsWindow::IsActiveResultsWindow() const
     return sub->mdiArea()->currentSubWindow() == sub;
 }
 
+namespace {
+bool quitAfterFirstPaint = false;
+}
+
+void ResultsWindow::SetQuitAfterFirstPaint(bool quit)
+{
+    quitAfterFirstPaint = quit;
+}
+
 void ResultsWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -95,6 +107,10 @@ void ResultsWindow::paintEvent(QPaintEvent*)
     PainterSurface surface(&painter, logicalDpiX(), logicalDpiY(), shell_.gridFonts);
     layout_ = PaintResultsWindow(surface, *season_, host_, area, preferences);
     PlaceScrollBars();
+    if (quitAfterFirstPaint) {
+        quitAfterFirstPaint = false;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
 
     if (IsActiveResultsWindow() && window()->isActiveWindow() && !hasFocus())
         setFocus();

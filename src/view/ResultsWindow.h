@@ -20,6 +20,10 @@ public:
     ResultsWindow(Shell& shell, SeasonPtr season, QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
+    // For timing the start-up: the program quits as soon as a results window
+    // has painted its grid once ("--quit-after-first-paint").
+    static void SetQuitAfterFirstPaint(bool quit);
+
     // Null once the close query has let the season go.
     Season* GetSeason() const { return season_.get(); }
 
