@@ -112,10 +112,10 @@ void CreditPlayer(Player& player, std::uint32_t state, int scoreFor, int scoreAg
         return;   // a walkover: an appearance, not a game played
     ++player.played;
     ++(kAway ? player.awayPlayed : player.homePlayed);
-    if (scoreFor > scoreAgainst)
-        ++player.won;
-    else if (scoreFor == scoreAgainst)
-        ++player.drawn;
+    // Wins and losses come in no pattern a branch could learn: count them
+    // without branching.
+    player.won = static_cast<std::uint16_t>(player.won + (scoreFor > scoreAgainst));
+    player.drawn = static_cast<std::uint16_t>(player.drawn + (scoreFor == scoreAgainst));
     (kAway ? player.awayFor : player.homeFor) += scoreFor;
     (kAway ? player.awayAgainst : player.homeAgainst) += scoreAgainst;
 }
@@ -176,10 +176,8 @@ GameTotals ScanGames(const Season& season, Fixture& fixture)
                 t.penaltiesFor += game.penaltyFor;
                 t.penaltiesAgainst += game.penaltyAgainst;
             }
-            if (scoreFor > scoreAgainst || state == OpponentAbsent)
-                ++t.won;
-            if (state == PlayerAbsent || scoreFor < scoreAgainst)
-                ++t.lost;
+            t.won += static_cast<int>((scoreFor > scoreAgainst) | (state == OpponentAbsent));
+            t.lost += static_cast<int>((state == PlayerAbsent) | (scoreFor < scoreAgainst));
         }
         // Only the resolved player is credited: a game that names nobody
         // credits nobody, and a walkover to the opponent has no player of ours.
