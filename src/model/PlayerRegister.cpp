@@ -96,18 +96,25 @@ void DeleteRecord(Season& season, Player* record)
     season.modified = true;
 }
 
-// Adds one record after the duplicate and room tests; null when refused.
-Player* AddPlayer(Season& season, Host& host, std::string_view name, int group)
+// Tells the user when the group already holds the name.
+bool AlreadyRegistered(const Season& season, Host& host, std::string_view name, int group)
 {
     const std::string stored = FitField(std::string(name), kPlayerNameCapacity);
     for (const auto& p : season.players) {
         if (p->group == group && p->name == stored) {
             host.ShowMessage(Cp1252ToUtf8(stored) + " is already registered", kRegisterTitle,
                              MessageIcon::Exclamation);
-            return nullptr;
+            return true;
         }
     }
-    if (!HasRoomFor(season, host, 1))
+    return false;
+}
+
+// Adds one record after the duplicate and room tests; null when refused.
+Player* AddPlayer(Season& season, Host& host, std::string_view name, int group)
+{
+    const std::string stored = FitField(std::string(name), kPlayerNameCapacity);
+    if (AlreadyRegistered(season, host, stored, group) || !HasRoomFor(season, host, 1))
         return nullptr;
 
     Player* added = nullptr;
@@ -173,7 +180,9 @@ bool RegisterPlayerName(Season& season, Host& host, std::string_view name)
 {
     if (season.schemeIndex != kTwinGroupsScheme)
         return RegisterPlayer(season, host, name, 0);
-    if (!HasRoomFor(season, host, 2))
+    // A name already taken is reported as such, whatever room is left, as it
+    // would be under any other scheme.
+    if (AlreadyRegistered(season, host, name, 1) || !HasRoomFor(season, host, 2))
         return false;
     Player* single = AddPlayer(season, host, name, 1);
     if (single == nullptr)

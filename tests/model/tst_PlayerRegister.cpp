@@ -205,30 +205,39 @@ private slots:
     {
         QTest::addColumn<int>("scheme");
         QTest::addColumn<int>("existing");
-        QTest::addColumn<bool>("registered");
-        QTest::newRow("199 then one") << 0 << 199 << true;
-        QTest::newRow("200 then one") << 0 << 200 << false;
-        QTest::newRow("198 then a twin pair") << kTwinScheme << 198 << true;
-        QTest::newRow("199 then a twin pair") << kTwinScheme << 199 << false;
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("refusal");   // empty when registered
+        const QString full = QStringLiteral("A season cannot hold more than 200 players");
+        QTest::newRow("199 then one") << 0 << 199 << QByteArray("New") << QString();
+        QTest::newRow("200 then one") << 0 << 200 << QByteArray("New") << full;
+        QTest::newRow("198 then a twin pair") << kTwinScheme << 198 << QByteArray("New") << QString();
+        QTest::newRow("199 then a twin pair") << kTwinScheme << 199 << QByteArray("New") << full;
+        // A name already taken is told as such before the room runs out.
+        QTest::newRow("200 then a registered name")
+            << 0 << 200 << QByteArray("P7") << QStringLiteral("P7 is already registered");
+        QTest::newRow("199 then a registered twin")
+            << kTwinScheme << 199 << QByteArray("P7") << QStringLiteral("P7 is already registered");
     }
     void playerLimit()
     {
         QFETCH(int, scheme);
         QFETCH(int, existing);
-        QFETCH(bool, registered);
+        QFETCH(QByteArray, name);
+        QFETCH(QString, refusal);
         FakeHost host;
         SeasonPtr s = MakeSeason(host, scheme, {});
+        const int group = scheme == kTwinScheme ? 1 : 0;
         for (int i = 0; i < existing; ++i)
-            QVERIFY(RegisterPlayer(*s, host, "P" + std::to_string(i), 0));
+            QVERIFY(RegisterPlayer(*s, host, "P" + std::to_string(i), group));
         const QString before = Snapshot(*s);
-        QCOMPARE(RegisterPlayerName(*s, host, "New"), registered);
-        if (registered) {
+        QCOMPARE(RegisterPlayerName(*s, host, name.toStdString()), refusal.isEmpty());
+        if (refusal.isEmpty()) {
             QVERIFY(host.messages.empty());
             QCOMPARE(s->playerCount, existing + (scheme == kTwinScheme ? 2 : 1));
             QVERIFY(s->playerCount <= kMaxPlayers);
             return;
         }
-        QCOMPARE(host.Texts(), std::vector<std::string>{"A season cannot hold more than 200 players"});
+        QCOMPARE(host.Texts(), std::vector<std::string>{refusal.toStdString()});
         QCOMPARE(host.messages[0].title, std::string("Register player"));
         QCOMPARE(Snapshot(*s), before);   // not even the group 1 record
     }
