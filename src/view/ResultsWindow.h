@@ -71,6 +71,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
@@ -96,4 +98,8 @@ private:
     ScreenLayout layout_;
     QScrollBar* fixtureBar_ = nullptr;
     QScrollBar* playerBar_ = nullptr;
+    // The toolkit hands the focus over before a press reaches the window, so
+    // whether a right click found the window already focused is kept here.
+    bool focusedByPress_ = false;
+    bool rightPressFocused_ = false;
 };

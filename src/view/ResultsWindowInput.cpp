@@ -3,10 +3,12 @@
 #include "view/ResultsWindow.h"
 
 #include <QAction>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "app/CommandIds.h"
@@ -269,13 +271,36 @@ void ResultsWindow::EditSelection()
         Command(Command::EditPlayer);
 }
 
+void ResultsWindow::focusInEvent(QFocusEvent* event)
+{
+    // The press that moved the focus here is delivered straight after this;
+    // a click on a scroll bar moves the focus here too but never arrives, so
+    // the mark lasts no longer than the event being handled.
+    if (event->reason() == Qt::MouseFocusReason) {
+        focusedByPress_ = true;
+        QTimer::singleShot(0, this, [this] { focusedByPress_ = false; });
+    }
+    QWidget::focusInEvent(event);
+}
+
+void ResultsWindow::mousePressEvent(QMouseEvent* event)
+{
+    // A right click on a window that lacked the focus only focuses it.
+    if (event->button() == Qt::RightButton)
+        rightPressFocused_ = focusedByPress_ || !hasFocus();
+    focusedByPress_ = false;
+    QWidget::mousePressEvent(event);
+}
+
 void ResultsWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton) {
         ClickAt(point);
     } else if (event->button() == Qt::RightButton) {
-        if (hasFocus()) {
+        const bool hadFocus = hasFocus() && !rightPressFocused_;
+        rightPressFocused_ = false;
+        if (hadFocus) {
             ClickAt(point);
             ShowPopup(event->globalPosition().toPoint());
         } else {

@@ -201,6 +201,47 @@ private slots:
         QCOMPARE(window->GetSeason()->selectedPlayer, player);
     }
 
+    // A right click on a window without the keyboard focus only gives it the
+    // focus: no menu, and its selection stays.
+    void rightClickOnAnUnfocusedWindowOnlyFocusesIt()
+    {
+        ResultsWindow* first = Frame().OpenResultsWindow(MakeSeason(3, 2));
+        ResultsWindow* second = Frame().OpenResultsWindow(MakeSeason(3, 2));
+        Frame().Command(Command::TileVertically);
+        for (ResultsWindow* w : {first, second}) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            w->repaint();
+        }
+        first->Select(2, -1);
+        second->setFocus();
+        QVERIFY(second->hasFocus());
+        const Rect n = first->Layout().nameColumnRect;
+        bool popupShown = false;
+        QTimer::singleShot(50, this, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popupShown = true;
+                popup->close();
+            }
+        });
+        QTest::mouseClick(first, Qt::RightButton, Qt::NoModifier, QPoint(n.left + 2, n.top + 2));
+        QTest::qWait(100);
+        QVERIFY(!popupShown);
+        QVERIFY(first->hasFocus());
+        QCOMPARE(first->GetSeason()->selectedFixture, 2);
+        QCOMPARE(first->GetSeason()->selectedPlayer, -1);
+
+        // Now that it has the focus, the next right click selects and offers a menu.
+        QTimer::singleShot(50, this, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                popupShown = true;
+                popup->close();
+            }
+        });
+        QTest::mouseClick(first, Qt::RightButton, Qt::NoModifier, QPoint(n.left + 2, n.top + 2));
+        QVERIFY(popupShown);
+        QCOMPARE(first->GetSeason()->selectedPlayer, 0);
+    }
+
     void popupCommandsReachTheirHandlers()
     {
         ResultsWindow* window = Frame().OpenResultsWindow(MakeSeason(3, 2));
