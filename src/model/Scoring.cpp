@@ -83,7 +83,10 @@ void AddShotDifferenceSplit(int difference, long double& ours, long double& thei
 void AddGameBandPoints(const Season& season, const Fixture& fixture, long double& ours,
                        long double& theirs)
 {
-    const int walkoverBand = ScoreBand(static_cast<int>(season.scheme.target));
+    // A custom scheme's target may be any 32-bit value: every target above 21
+    // is in the top band, never a negative score.
+    const std::uint32_t target = season.scheme.target;
+    const int walkoverBand = ScoreBand(target > 21 ? 21 : static_cast<int>(target));
     for (const Game& game : fixture.games) {
         switch (game.state) {
         case Played:

@@ -216,6 +216,40 @@ private slots:
         QCOMPARE(f.pointsAgainst, theirs);
     }
 
+    // GameBandPoints alone (no weights): every record, group members too,
+    // and a walkover worth the band of the scheme's target.
+    void gameBandPoints_data()
+    {
+        QTest::addColumn<int>("groupSize");
+        QTest::addColumn<uint>("target");
+        QTest::addColumn<QByteArray>("games");
+        QTest::addColumn<double>("ours");
+        QTest::addColumn<double>("theirs");
+        QTest::newRow("pairs: both records") << 2 << 21u << QByteArray("21-15 21-15 W W") << 20.0 << 6.0;
+        QTest::newRow("target 15") << 1 << 15u << QByteArray("W A") << 3.0 << 3.0;
+        QTest::newRow("no target") << 1 << 0u << QByteArray("W A") << 0.0 << 0.0;
+        QTest::newRow("target beyond int") << 1 << 3000000000u << QByteArray("W A") << 5.0 << 5.0;
+    }
+    void gameBandPoints()
+    {
+        QFETCH(int, groupSize);
+        QFETCH(uint, target);
+        QFETCH(QByteArray, games);
+        QFETCH(double, ours);
+        QFETCH(double, theirs);
+        ScoringScheme scheme;
+        scheme.groupSize = std::uint16_t(groupSize);
+        scheme.target = target;
+        scheme.flags = GameBandPoints;
+        FakeHost host;
+        auto season = MakeCustomSeason(host, scheme, int(games.count(' ')) + 1, 1);
+        Fixture& f = FixtureOf(*season, 0);
+        PlayTokens(f, games);
+        ScoreFixture(*season, f, nullptr, true);
+        QCOMPARE(f.pointsFor, ours);
+        QCOMPARE(f.pointsAgainst, theirs);
+    }
+
     // "Bebbington & district": w9 2, w10 1, w11 2, w12 1, w13 1, w14 0.5.
     void twoLegs_data()
     {
