@@ -72,7 +72,11 @@ void Split(const Season& season, int pw, int ph, TeamPrintLayout& layout)
         ++k;
         width = (fixtureCount / k + 1) * m.fixtureWidth + fixed;
     }
-    m.pagesAcross = k;
+    // Slices of fixtureCount / k rounded up can use up the fixtures in fewer
+    // than k page columns (10 fixtures, k = 6: five slices of two); a column
+    // beyond them would print a page without a fixture.
+    const int perPage = (fixtureCount + k - 1) / k;
+    m.pagesAcross = perPage > 0 ? (fixtureCount + perPage - 1) / perPage : 1;
     if (width > pw) {
         // Not even the narrowest slice fits: one fixture to a page column,
         // squeezed below if that is still too wide.

@@ -78,6 +78,12 @@ private slots:
         // One fixture beside the fixed columns is 798; two are 912.
         QTest::newRow("one fixture a page")
             << 300 << 5 << 10 << 80 << 190 << 70 << 5 << 1 << 21 << false;
+        // Two columns fit (912 on 920): k = 6 makes slices of two, and five
+        // of them hold all ten fixtures.
+        QTest::newRow("slices used up before k")
+            << 300 << 10 << 10 << 92 << 190 << 70 << 5 << 1 << 21 << false;
+        QTest::newRow("30 fixtures, two columns")
+            << 300 << 30 << 10 << 92 << 190 << 70 << 15 << 1 << 21 << false;
         QTest::newRow("one fixture too wide")
             << 300 << 5 << 10 << 70 << 190 << 70 << 5 << 1 << 21 << true;
         QTest::newRow("fixed columns too wide")
