@@ -7,7 +7,7 @@ PACKAGES="build-essential cmake ninja-build ccache pkg-config git \
 qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins \
 libgl-dev libvulkan-dev libxkbcommon-dev \
 libbenchmark-dev clang libclang-rt-14-dev \
-fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils"
+fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils tzdata"
 
 missing=""
 for p in $PACKAGES; do
