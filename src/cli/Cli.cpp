@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <climits>
+#include <cstdint>
+
 #include "TesselVersion.h"
 #include "cli/CliHost.h"
 #include "cli/Printouts.h"
@@ -92,7 +95,11 @@ int RunCli(const QStringList& arguments, std::ostream& out, std::ostream& err)
         if (!ok || minGames < 0)
             return UsageError(err, "--min-games needs a whole number of 0 or more");
     } else {
-        minGames = ReadNumberSetting("Tessel", "MinGames", 3);
+        // The preference is an unsigned number; read it as the desktop program
+        // does, where one beyond the largest int is as good as the largest.
+        const std::uint32_t stored = LoadPreferences().minGames;
+        minGames = stored > static_cast<std::uint32_t>(INT_MAX) ? INT_MAX
+                                                               : static_cast<int>(stored);
     }
 
     CliHost host(err, minGames, CliNow());

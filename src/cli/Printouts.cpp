@@ -10,6 +10,7 @@
 
 #include "model/Host.h"
 #include "model/Season.h"
+#include "platform/Cp1252.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
 #include "platform/Settings.h"
@@ -39,6 +40,25 @@ GridPreferences GridPreferencesFrom(const Preferences& preferences)
 bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
                 int index, bool landscape, const QString& path)
 {
+    // The questions the desktop program asks before these printouts.
+    if (kind == PrintKind::Sheet) {
+        if (Fixture* fixture = season.FixtureAt(index)) {
+            // The sheet shows the handicap that applies at the fixture's venue.
+            fixture->handicap = fixture->venue == Away ? season.awayHandicap : season.homeHandicap;
+            if (fixture->result == 0 &&
+                host.Ask("This match has not yet been played.\n"
+                         "Do you want to print a blank result sheet?",
+                         "Bowls results", Buttons::YesNo, Answer::Yes) != Answer::Yes)
+                return false;
+        }
+    }
+    if (kind == PrintKind::Team && !landscape) {
+        // Asking for portrait is the Yes to this question.
+        host.ShowMessage("Landscape mode is better for this printout. If you continue, the "
+                         "output will have to be squeezed to fit. Continue anyway?",
+                         "Print", MessageIcon::Question);
+    }
+
     // The PDF is written to memory first, so that a failed printout never
     // leaves a half-written file behind.
     QByteArray pdf;
@@ -49,7 +69,8 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfDpi);
         writer.setCreator(QStringLiteral("Tessel"));
-        writer.setTitle(QString::fromStdString(season.teamName.empty() ? std::string("Tessel") : season.teamName));
+        writer.setTitle(season.teamName.empty() ? QStringLiteral("Tessel")
+                                                : Cp1252ToQString(season.teamName));
         const QPageLayout layout(QPageSize(QPageSize::A4),
                                  landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                                  QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
@@ -85,14 +106,10 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
             drawn = true;
             break;
         }
-        case PrintKind::Sheet: {
-            Fixture* fixture = season.FixtureAt(index);
-            if (fixture)
-                fixture->handicap = fixture->venue == Away ? season.awayHandicap : season.homeHandicap;
-            drawn = PrintMatchSheet(surface, host, season, fixture, widthMm, heightMm,
+        case PrintKind::Sheet:
+            drawn = PrintMatchSheet(surface, host, season, season.FixtureAt(index), widthMm, heightMm,
                                     preferences.homeOnLeftPrinter != 0);
             break;
-        }
         case PrintKind::Player:
             drawn = PrintPlayerSummary(surface, host, season, index, widthMm, heightMm);
             break;

@@ -10,8 +10,11 @@ struct Preferences;
 enum class PrintKind { Team, Sheet, Player };
 
 // Writes a printout of the season as an A4 PDF. index is the fixture (Sheet)
-// or the player's ranked position (Player). False when the file could not be
-// written or the printout could not be drawn (the user has been told).
+// or the player's ranked position (Player). The desktop program's questions
+// come first: a blank sheet for an unplayed fixture (the default answer), and
+// for team results in portrait the landscape question, which asking for
+// portrait has answered Yes. False when the file could not be written or the
+// printout could not be drawn (the user has been told).
 bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
                 int index, bool landscape, const QString& path);
 

@@ -12,6 +12,7 @@
 #include "model/Dates.h"
 #include "model/Recalculate.h"
 #include "model/Season.h"
+#include "platform/Settings.h"
 #include "support/FakeHost.h"
 
 namespace {
@@ -36,7 +37,7 @@ Run Cli(const QStringList& args)
 SeasonPtr SmallSeason(FakeHost& host)
 {
     auto season = std::make_unique<Season>();
-    season->teamName = "Hale Barns";
+    season->teamName = "Hale Barns Caf\xE9";
     season->leagueName = "Altrincham";
     season->division = "One";
     season->schemeIndex = 0;
@@ -75,11 +76,21 @@ class TestCli : public QObject {
     QString seasonPath;
     std::vector<std::uint8_t> seasonBytes;
 
+    void UseSettingsIn(const QString& name)
+    {
+        SetSettingsStore(std::make_unique<SettingsStore>(dir.filePath(name + QStringLiteral("/user")),
+                                                         dir.filePath(name + QStringLiteral("/machine"))));
+    }
+
 private slots:
+    void cleanupTestCase() { SetSettingsStore(nullptr); }
+
     void initTestCase()
     {
         QVERIFY(dir.isValid());
         qputenv("SOURCE_DATE_EPOCH", "1717000000");
+        // An empty store of our own: the stored MinGames is the default, 3.
+        UseSettingsIn(QStringLiteral("settings"));
         FakeHost host;
         SeasonPtr season = SmallSeason(host);
         QVERIFY(season);
@@ -203,6 +214,65 @@ private slots:
                  QStringLiteral("Rank,Name,P,W,L,Ave\r\n1,Jos\u00E9 Smith,1,1,0,6.0\r\n2,Ann Brown,0,0,0,\r\n"));
     }
 
+    // Names that need quoting by the usual CSV rules get it; others do not.
+    void csvQuoting()
+    {
+        FakeHost host;
+        SeasonPtr season = SmallSeason(host);
+        QVERIFY(season);
+        season->players[0]->name = "Smith, Jo";
+        season->players[1]->name = "Ann \"Ace\" Brown";
+        const std::vector<std::uint8_t> bytes = SeasonToBytes(*season);
+        const QString path = dir.filePath(QStringLiteral("quoted.bwl"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        file.close();
+        const Run run = Cli({QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("csv"),
+                             QStringLiteral("--min-games"), QStringLiteral("1"), path});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QString::fromStdString(run.out),
+                 QStringLiteral("Rank,Name,P,W,L,Ave\r\n1,\"Smith, Jo\",1,1,0,6.0\r\n"
+                                "2,\"Ann \"\"Ace\"\" Brown\",0,0,0,\r\n"));
+    }
+
+    // The stored preference is an unsigned number, as the desktop program
+    // reads it: one beyond the largest int ranks nobody.
+    void minGamesFromStore_data()
+    {
+        QTest::addColumn<QString>("stored"); // empty: nothing stored
+        QTest::addColumn<QString>("option"); // empty: no --min-games
+        QTest::addColumn<int>("minGames");
+        QTest::addColumn<QString>("measureText");
+        QTest::newRow("nothing stored") << QString() << QString() << 3 << QString();
+        QTest::newRow("stored 1") << QStringLiteral("1") << QString() << 1 << QStringLiteral("6.0");
+        QTest::newRow("stored 0") << QStringLiteral("0") << QString() << 0 << QStringLiteral("6.0");
+        QTest::newRow("stored beyond int") << QStringLiteral("-1") << QString() << 2147483647 << QString();
+        QTest::newRow("option over stored") << QStringLiteral("5") << QStringLiteral("1") << 1 << QStringLiteral("6.0");
+    }
+    void minGamesFromStore()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, option);
+        QFETCH(int, minGames);
+        QFETCH(QString, measureText);
+        UseSettingsIn(QStringLiteral("minGames-") + QString::fromLatin1(QTest::currentDataTag()));
+        if (!stored.isEmpty())
+            QVERIFY(WriteNumberSetting(kSettingsKey, kMinGamesSetting, stored.toInt()));
+        QStringList args{QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("json")};
+        if (!option.isEmpty())
+            args += QStringList{QStringLiteral("--min-games"), option};
+        args += seasonPath;
+        const Run run = Cli(args);
+        UseSettingsIn(QStringLiteral("settings"));
+        QCOMPARE(run.status, 0);
+        const QJsonObject root = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+        QCOMPARE(root[QStringLiteral("minGames")].toInt(), minGames);
+        const QJsonObject first = root[QStringLiteral("players")].toArray()[0].toObject();
+        QCOMPARE(first[QStringLiteral("name")].toString(), QStringLiteral("Jos\u00E9 Smith"));
+        QCOMPARE(first[QStringLiteral("measureText")].toString(), measureText);
+    }
+
     void textReport()
     {
         const Run run = Cli({QStringLiteral("report"), seasonPath});
@@ -228,23 +298,34 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::addColumn<QSize>("pageSize");   // in points; empty for no output
+        QTest::addColumn<QString>("messages"); // on standard error, when it succeeds
         const QString sheet = QStringLiteral("sheet"), player = QStringLiteral("player"), team = QStringLiteral("team");
-        QTest::newRow("team, landscape A4") << QStringList{team} << 0 << QSize(842, 595);
-        QTest::newRow("team, portrait") << QStringList{team, QStringLiteral("--portrait")} << 0 << QSize(595, 842);
-        QTest::newRow("sheet, portrait A4") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("1")} << 0 << QSize(595, 842);
-        QTest::newRow("sheet landscape") << QStringList{sheet, QStringLiteral("--landscape")} << 0 << QSize(842, 595);
-        QTest::newRow("player") << QStringList{player, QStringLiteral("--player"), QStringLiteral("1")} << 0 << QSize(595, 842);
-        QTest::newRow("fixture out of range") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("2")} << 2 << QSize();
-        QTest::newRow("negative fixture") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("-1")} << 2 << QSize();
-        QTest::newRow("player out of range") << QStringList{player, QStringLiteral("--player"), QStringLiteral("2")} << 2 << QSize();
-        QTest::newRow("unknown kind") << QStringList{QStringLiteral("grid")} << 2 << QSize();
-        QTest::newRow("both orientations") << QStringList{team, QStringLiteral("--portrait"), QStringLiteral("--landscape")} << 2 << QSize();
+        const QString landscapeQuestion = QStringLiteral(
+            "Print: Landscape mode is better for this printout. If you continue, the output will have to be "
+            "squeezed to fit. Continue anyway?\n");
+        const QString blankQuestion = QStringLiteral(
+            "Bowls results: This match has not yet been played. Do you want to print a blank result sheet?\n");
+        QTest::newRow("team, landscape A4") << QStringList{team} << 0 << QSize(842, 595) << QString();
+        QTest::newRow("team, portrait") << QStringList{team, QStringLiteral("--portrait")} << 0 << QSize(595, 842)
+                                        << landscapeQuestion;
+        QTest::newRow("sheet, portrait A4") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("1")} << 0
+                                            << QSize(595, 842) << blankQuestion;
+        QTest::newRow("sheet landscape") << QStringList{sheet, QStringLiteral("--landscape")} << 0 << QSize(842, 595)
+                                         << QString();
+        QTest::newRow("player") << QStringList{player, QStringLiteral("--player"), QStringLiteral("1")} << 0
+                                << QSize(595, 842) << QString();
+        QTest::newRow("fixture out of range") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("2")} << 2 << QSize() << QString();
+        QTest::newRow("negative fixture") << QStringList{sheet, QStringLiteral("--fixture"), QStringLiteral("-1")} << 2 << QSize() << QString();
+        QTest::newRow("player out of range") << QStringList{player, QStringLiteral("--player"), QStringLiteral("2")} << 2 << QSize() << QString();
+        QTest::newRow("unknown kind") << QStringList{QStringLiteral("grid")} << 2 << QSize() << QString();
+        QTest::newRow("both orientations") << QStringList{team, QStringLiteral("--portrait"), QStringLiteral("--landscape")} << 2 << QSize() << QString();
     }
     void printouts()
     {
         QFETCH(QStringList, args);
         QFETCH(int, status);
         QFETCH(QSize, pageSize);
+        QFETCH(QString, messages);
         const QString out = dir.filePath(QStringLiteral("out.pdf"));
         QFile::remove(out);
         QStringList all{QStringLiteral("print")};
@@ -255,6 +336,7 @@ private slots:
         QCOMPARE(QFile::exists(out), status == 0);
         if (status != 0)
             return;
+        QCOMPARE(QString::fromStdString(run.err), messages);
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
@@ -266,6 +348,9 @@ private slots:
                                          .arg(pageSize.width())
                                          .arg(pageSize.height()));
         QVERIFY(text.contains(box));
+        // The document's title is the team name, its byte outside ASCII read
+        // as the season's own code page (UTF-16 big-endian in the PDF).
+        QVERIFY(pdf.contains(QByteArray("\0C\0a\0f\0\xE9", 8)));
     }
 
     void render()
