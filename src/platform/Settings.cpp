@@ -37,9 +37,10 @@ bool ParseNumberText(const QString& text, std::int32_t& out)
 }
 
 // What counts as a stored 32-bit number: an integer value (as the registry
-// keeps them; an unsigned 32-bit one is taken bit for bit), or a text of one
-// (as INI files keep everything).
-bool AsNumber(const QVariant& value, std::int32_t& out)
+// keeps them; an unsigned 32-bit one is taken bit for bit), or, where the
+// store keeps everything as text (INI files), a text of one. In a typed
+// store a text is the wrong type, however it reads.
+bool AsNumber(const QVariant& value, bool textsAreNumbers, std::int32_t& out)
 {
     switch (value.typeId()) {
     case QMetaType::Int:
@@ -67,10 +68,21 @@ bool AsNumber(const QVariant& value, std::int32_t& out)
         return true;
     }
     case QMetaType::QString:
-        return ParseNumberText(value.toString(), out);
+        return textsAreNumbers && ParseNumberText(value.toString(), out);
     default:
         return false;
     }
+}
+
+// Whether the platform's own store keeps numbers and texts apart (the
+// registry, property lists) rather than all as text (INI files).
+constexpr bool TypedNativeStore()
+{
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    return true;
+#else
+    return false;
+#endif
 }
 
 qsizetype CharacterCount(const QString& text)
@@ -146,8 +158,11 @@ std::int32_t SettingsStore::ReadNumber(std::string_view key, std::string_view na
     const QString valueName = ToQString(name);
     for (Scope scope : {Scope::User, Scope::Machine}) {
         const auto k = Open(key, scope);
+        const bool textsAreNumbers =
+            k->settings->format() == QSettings::IniFormat || !TypedNativeStore();
         std::int32_t value = 0;
-        if (k->settings->contains(valueName) && AsNumber(k->settings->value(valueName), value))
+        if (k->settings->contains(valueName) &&
+            AsNumber(k->settings->value(valueName), textsAreNumbers, value))
             return value;
     }
     return defaultValue;

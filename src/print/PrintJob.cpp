@@ -55,8 +55,11 @@ std::string PrinterError(const char* call, int reply)
 bool RunPrintDialog(QWidget* owner, QPrinter& printer, bool teamResults)
 {
     QPrintDialog dialog(&printer, owner);
+    // Copies and their collation are the printer's business: the dialog
+    // offers both and QPrinter carries them out.
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile |
-                                                       QAbstractPrintDialog::PrintShowPageSize;
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintCollateCopies;
     if (teamResults) {
         options |= QAbstractPrintDialog::PrintPageRange;
         dialog.setMinMax(1, 1000);
@@ -70,8 +73,12 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
 {
     const bool team = kind == PrintJobKind::TeamResults;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(team ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The grid reads best on landscape A4; the single-page printouts keep
+    // whatever paper the printer is set up for.
+    if (team) {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
     if (owner)
         printer.setDocName(owner->windowTitle().left(259));
     if (!runDialog(owner, printer, team))
@@ -91,6 +98,9 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
     QPainter painter;
     if (!painter.begin(&printer)) {
         host.ShowError("Error " + std::to_string(kNoErrorCode) + " from printer (StartDoc)");
+        // The refused start is the job's last printer reply, reported at the
+        // document's end like any other.
+        host.ShowError(PrinterError("EndDoc", 0));
         return 0;
     }
 
@@ -102,6 +112,7 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
     const int heightMm = static_cast<int>(std::floor(mm.height()));
 
     bool failed = false;
+    bool pageRefused = false;
     bool anyPage = false;
     // Every page after the first starts with newPage(); a refusal there is the
     // page failing to end and the next to start.
@@ -114,6 +125,7 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
             return true;
         host.ShowError(PrinterError("EndPage", 0));
         failed = true;
+        pageRefused = true;
         return false;
     };
 
@@ -164,7 +176,9 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
     }
     }
 
-    if (!painter.end()) {
+    // A refused page is the last printer reply when the document ends, so
+    // the end is reported as failed whether or not ending itself succeeds.
+    if (!painter.end() || pageRefused) {
         host.ShowError(PrinterError("EndDoc", 0));
         failed = true;
     }

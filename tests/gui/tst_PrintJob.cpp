@@ -122,23 +122,28 @@ private slots:
 
     void portraitAsksFirst_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("answer"); // -1: the default button
         QTest::addColumn<bool>("printed");
         QTest::newRow("No") << int(Answer::No) << false;
         QTest::newRow("Yes") << int(Answer::Yes) << true;
+        QTest::newRow("default is No") << -1 << false;
     }
     void portraitAsksFirst()
     {
         QFETCH(int, answer);
         QFETCH(bool, printed);
         FakeHost host;
-        host.answers.push_back(Answer(answer));
+        if (answer >= 0)
+            host.answers.push_back(Answer(answer));
         SeasonPtr season = Season(host, 10, 8);
         const QString path = dir.filePath(QStringLiteral("portrait-%1.pdf").arg(QString::fromLatin1(QTest::currentDataTag())));
         QCOMPARE(PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::TeamResults, 0,
                           ToPdf(path, QPageLayout::Portrait)),
                  1);
-        QCOMPARE(host.messages.size(), size_t(1));
+        QCOMPARE(host.Texts(),
+                 std::vector<std::string>{"Landscape mode is better for this printout. If you "
+                                          "continue, the output will have to be squeezed to fit. "
+                                          "Continue anyway?"});
         QCOMPARE(host.messages[0].title, std::string("Print"));
         QVERIFY(host.messages[0].question);
         QCOMPARE(QFile::exists(path), printed);
@@ -154,14 +159,44 @@ private slots:
         QVERIFY(host.messages.empty());
     }
 
-    void unwritableOutputFails()
+    void teamResultsOpenOnLandscapeA4()
     {
         FakeHost host;
         SeasonPtr season = Season(host, 3, 3);
-        const int result = PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::PlayerSummary, 0,
-                                    ToPdf(QStringLiteral("/nonexistent/dir/out.pdf"), QPageLayout::Portrait));
+        QPageLayout seen;
+        PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::TeamResults, 0,
+                 [&](QWidget*, QPrinter& printer, bool) {
+                     seen = printer.pageLayout();
+                     return false;
+                 });
+        QCOMPARE(seen.orientation(), QPageLayout::Landscape);
+        QCOMPARE(seen.pageSize().id(), QPageSize::A4);
+    }
+
+    // A document the printer will not start fails the job; the refusal is
+    // reported, then again as the job's last reply at the end.
+    void unwritableOutputFails_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("player summary") << int(PrintJobKind::PlayerSummary);
+        QTest::newRow("team results") << int(PrintJobKind::TeamResults);
+    }
+    void unwritableOutputFails()
+    {
+        QFETCH(int, kind);
+        FakeHost host;
+        SeasonPtr season = Season(host, 3, 3);
+        QWidget owner;
+        const int result = PrintJob(&owner, host, *season, Preferences{}, PrintJobKind(kind), 0,
+                                    ToPdf(QStringLiteral("/nonexistent/dir/out.pdf"), QPageLayout::Landscape));
         QCOMPARE(result, 0);
-        QCOMPARE(host.Texts(), std::vector<std::string>{"Error 0 from printer (StartDoc)"});
+        QCOMPARE(host.Texts(), (std::vector<std::string>{"Error 0 from printer (StartDoc)",
+                                                         "Error from printer (EndDoc) Reply = 0, Error = 0"}));
+        for (const FakeHost::Message& m : host.messages) {
+            QCOMPARE(m.title, std::string(kDefaultErrorTitle));
+            QCOMPARE(m.icon, MessageIcon::Exclamation);
+        }
+        QVERIFY(owner.isEnabled());
     }
 };
 
