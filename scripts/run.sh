@@ -6,7 +6,7 @@ set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 "$ROOT/scripts/install-deps.sh"
 cmake -S "$ROOT" -B "$ROOT/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$ROOT/build"
+cmake --build "$ROOT/build" --target tessel tessel-cli
 
 EXAMPLE="$ROOT/examples/stockport-singles.bwl"
 if [ -x "$ROOT/build/src/tessel" ] && [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
