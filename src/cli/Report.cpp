@@ -220,7 +220,7 @@ std::string ReportText(const Season& s, Host& host, int minGames)
     }
     out += "\n";
 
-    int nameWidth = 4;
+    int nameWidth = 10;   // "Totals for"
     for (const auto& p : s.players)
         nameWidth = std::max(nameWidth, Columns(Cp1252ToUtf8(p->name)));
     const int cell = 7;
@@ -247,7 +247,12 @@ std::string ReportText(const Season& s, Host& host, int minGames)
         out += row + "\n";
     }
 
-    std::string totals = Pad(Cp1252ToUtf8(Trim(s.scheme.TotalLabel())), nameWidth, false);
+    // The team's figures sit under their own labels, as on the grid.
+    std::string labels(static_cast<std::size_t>(nameWidth + cell * s.fixtureCount), ' ');
+    labels += Pad("P", 4, true) + Pad("W", 4, true) + Pad("L", 4, true) +
+              Pad(Cp1252ToUtf8(Trim(s.scheme.TotalLabel())), 9, true);
+    out += labels + "\n";
+    std::string totals = Pad("Totals for", nameWidth, false);
     std::string against = Pad("Against", nameWidth, false);
     for (const auto& f : s.fixtures) {
         std::string ours, theirs;
