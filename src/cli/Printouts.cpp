@@ -13,6 +13,7 @@
 #include "platform/Cp1252.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
+#include "platform/PrintSetup.h"
 #include "platform/Settings.h"
 #include "print/MatchSheet.h"
 #include "print/PlayerSummaryPrint.h"
@@ -27,13 +28,6 @@ constexpr int kPdfDpi = 600;
 // The scroll bars the results window keeps room for, in pixels.
 constexpr int kScrollBarThickness = 17;
 
-GridPreferences GridPreferencesFrom(const Preferences& preferences)
-{
-    GridPreferences grid;
-    grid.minGames = static_cast<int>(preferences.minGames);
-    grid.highlightLosses = static_cast<int>(preferences.highlightLosses);
-    return grid;
-}
 
 } // namespace
 
@@ -81,22 +75,13 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
         if (!painter.begin(&writer))
             return false;
         PainterSurface surface(&painter, kPdfDpi, kPdfDpi, CreateGridFonts());
-        const QRectF mm = writer.pageLayout().paintRect(QPageLayout::Millimeter);
-        const QRect pixels = writer.pageLayout().paintRectPixels(kPdfDpi);
-        const int widthMm = static_cast<int>(std::floor(mm.width()));
-        const int heightMm = static_cast<int>(std::floor(mm.height()));
+        const PrintableArea area = PrintableAreaOf(writer.pageLayout(), kPdfDpi);
+        const int widthMm = area.widthMm;
+        const int heightMm = area.heightMm;
 
         switch (kind) {
         case PrintKind::Team: {
-            PrintableArea area;
-            area.widthMm = widthMm;
-            area.heightMm = heightMm;
-            area.widthPixels = pixels.width();
-            area.heightPixels = pixels.height();
-            area.dpi = kPdfDpi;
-            TeamPrintOptions options;
-            options.grid = GridPreferencesFrom(preferences);
-            options.minPrintScale = static_cast<int>(std::lround(preferences.minPrintScale * 100.0));
+            const TeamPrintOptions options = TeamPrintOptionsFrom(preferences);
             TeamPrintLayout plan;
             const int total = PrintTeamResultsPage(surface, season, host, area, options, 1, true, plan);
             for (int page = 2; page <= total; ++page) {
@@ -145,7 +130,7 @@ bool RenderToPng(Season& season, Host& host, const Preferences& preferences, QSi
         area.height = std::max(0, size.height() - kScrollBarThickness);
         area.horizontalBarHeight = kScrollBarThickness;
         area.verticalBarWidth = kScrollBarThickness;
-        PaintResultsWindow(surface, season, host, area, GridPreferencesFrom(preferences));
+        PaintResultsWindow(surface, season, host, area, TeamPrintOptionsFrom(preferences).grid);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {

@@ -13,6 +13,7 @@
 #include "model/Season.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
+#include "platform/PrintSetup.h"
 #include "platform/Settings.h"
 #include "print/MatchSheet.h"
 #include "print/PlayerSummaryPrint.h"
@@ -106,10 +107,9 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
 
     const int dpi = printer.resolution();
     PainterSurface surface(&painter, dpi, dpi, CreateGridFonts());
-    const QRectF mm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    const QRect pixels = printer.pageLayout().paintRectPixels(dpi);
-    const int widthMm = static_cast<int>(std::floor(mm.width()));
-    const int heightMm = static_cast<int>(std::floor(mm.height()));
+    const PrintableArea area = PrintableAreaOf(printer.pageLayout(), dpi);
+    const int widthMm = area.widthMm;
+    const int heightMm = area.heightMm;
 
     bool failed = false;
     bool pageRefused = false;
@@ -144,16 +144,7 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
             failed = true;
         break;
     case PrintJobKind::TeamResults: {
-        PrintableArea area;
-        area.widthMm = widthMm;
-        area.heightMm = heightMm;
-        area.widthPixels = pixels.width();
-        area.heightPixels = pixels.height();
-        area.dpi = dpi;
-        TeamPrintOptions options;
-        options.grid.minGames = static_cast<int>(preferences.minGames);
-        options.grid.highlightLosses = static_cast<int>(preferences.highlightLosses);
-        options.minPrintScale = static_cast<int>(std::lround(preferences.minPrintScale * 100.0));
+        const TeamPrintOptions options = TeamPrintOptionsFrom(preferences);
 
         // The layout is planned before the first page so that "all pages"
         // means every page of this job, however many.
