@@ -26,9 +26,17 @@ enum class MeasureKind {
     Default,
 };
 
+constexpr std::uint32_t kMeasureFlags =
+    BestSix | AwayBandPoints | WinMeritShotTieBreak | BandedAverage | WinMeritWalkoverTieBreak |
+    WinRatioPlusShotRatio | ShotRatioBroughtForward | BandedAverageAway | ShotRatio | WinMerit |
+    MarginPoints | BandPointsHomeAway | BandPointsHomeAway2 | WalkoverPoints;
+
 // A scheme may carry several measure flags; the first in this order wins.
 MeasureKind KindOf(const ScoringScheme& scheme)
 {
+    // Most leagues rank by the default figure; it is asked once per player.
+    if (!scheme.Has(kMeasureFlags))
+        return MeasureKind::Default;
     if (scheme.Has(BestSix))
         return MeasureKind::BestSix;
     if (scheme.Has(AwayBandPoints))

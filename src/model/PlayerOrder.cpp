@@ -26,29 +26,11 @@ struct RankKeys {
     std::string_view surname;
 };
 
-// Where CompareNames stops reading a name: at " (" (the reserve suffix
-// "Smith (2)") or at a NUL.
-std::size_t NameLength(std::string_view s)
+// Whether CompareNames stops reading a name at i: at its end, at a NUL or
+// at " (" (the reserve suffix "Smith (2)").
+bool NameEndsAt(std::string_view s, std::size_t i)
 {
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\0' || (s[i] == ' ' && i + 1 < s.size() && s[i + 1] == '('))
-            return i;
-    }
-    return s.size();
-}
-
-int CompareNamePrefixes(std::string_view a, std::size_t la, std::string_view b, std::size_t lb)
-{
-    std::size_t n = std::min(la, lb);
-    for (std::size_t i = 0; i < n; ++i) {
-        signed char ca = static_cast<signed char>(a[i]);
-        signed char cb = static_cast<signed char>(b[i]);
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
-    }
-    if (la == lb)
-        return 0;
-    return la < lb ? -1 : 1;
+    return i == s.size() || s[i] == '\0' || (s[i] == ' ' && i + 1 < s.size() && s[i + 1] == '(');
 }
 
 RankKeys KeysOf(const Player& player, int minimum)
@@ -129,7 +111,18 @@ int CompareKeys(const ScoringScheme& scheme, const RankKeys& a, const RankKeys& 
 
 int CompareNames(std::string_view a, std::string_view b)
 {
-    return CompareNamePrefixes(a, NameLength(a), b, NameLength(b));
+    // One pass over both, as far as the first difference: ranking compares
+    // names for most neighbours in the list.
+    for (std::size_t i = 0;; ++i) {
+        const bool aEnds = NameEndsAt(a, i);
+        const bool bEnds = NameEndsAt(b, i);
+        if (aEnds || bEnds)
+            return aEnds == bEnds ? 0 : (aEnds ? -1 : 1);
+        const signed char ca = static_cast<signed char>(a[i]);
+        const signed char cb = static_cast<signed char>(b[i]);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
 }
 
 int ComparePlayers(const Season& season, const Player& a, const Player& b, int minimum)

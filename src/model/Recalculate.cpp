@@ -1,7 +1,9 @@
 #include "model/Recalculate.h"
 
+#include <algorithm>
 #include <limits>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/Host.h"
@@ -56,21 +58,29 @@ std::uint64_t FoldedHash(std::string_view text)
 }
 
 // Only the later fixture of a pair knows its partner, so the two-leg bonus is
-// scored in the second leg.
+// scored in the second leg. Pairs form in season order: each fixture takes
+// the first earlier, still unpaired fixture against the same opponent at the
+// other end.
 void PairReturnLegs(Season& season)
 {
+    // The fixtures grouped by opponent (names equal ignoring case hash alike),
+    // in season order within a group. Pairing never crosses groups, so each
+    // fixture need only look back through its own.
     const std::size_t count = season.fixtures.size();
-    std::vector<std::uint64_t> hashes(count);
+    std::vector<std::pair<std::uint64_t, std::size_t>> byOpponent(count);
     for (std::size_t f = 0; f < count; ++f)
-        hashes[f] = FoldedHash(season.fixtures[f]->opponent);
-    for (std::size_t f = 0; f < count; ++f) {
-        Fixture& later = *season.fixtures[f];
+        byOpponent[f] = {FoldedHash(season.fixtures[f]->opponent), f};
+    std::sort(byOpponent.begin(), byOpponent.end());
+
+    std::size_t groupStart = 0;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (byOpponent[k].first != byOpponent[groupStart].first)
+            groupStart = k;
+        Fixture& later = *season.fixtures[byOpponent[k].second];
         if (later.venue == Neutral)
             continue;
-        for (std::size_t e = 0; e < f; ++e) {
-            if (hashes[e] != hashes[f])
-                continue;
-            Fixture& earlier = *season.fixtures[e];
+        for (std::size_t j = groupStart; j < k; ++j) {
+            Fixture& earlier = *season.fixtures[byOpponent[j].second];
             if (earlier.venue == Neutral || earlier.paired || earlier.venue == later.venue ||
                 !EqualIgnoringCase(earlier.opponent, later.opponent))
                 continue;

@@ -137,28 +137,27 @@ struct GameTotals {
 // Steps through the games in position order: charges reserve penalties and
 // credits players (when recalculating), retires games with no score, and sums
 // the counted games, which are those that lead their group.
-// Instantiated for each flag and venue: this is the one loop of a
-// recalculation that runs once per game.
-template <bool recalculating, bool kAway>
+// Instantiated for each flag, venue and whether the scheme charges reserve
+// penalties: this is the one loop of a recalculation that runs once per game.
+template <bool recalculating, bool kAway, bool kPenalties>
 GameTotals ScanGames(const Season& season, Fixture& fixture)
 {
-    const std::uint32_t reservePenalty = season.scheme.reservePenalty;
     const std::size_t count = fixture.games.size();
     Game* const games = fixture.games.data();
     GameTotals t;
     for (std::size_t i = 0; i < count; ++i) {
         Game& game = games[i];
         if constexpr (recalculating) {
-            if (reservePenalty == 0) {
-                // Written only when they change, so that scoring a season whose
-                // games are as they were does not dirty them.
-                if (game.penaltyFor != 0)
-                    game.penaltyFor = 0;
-                if (game.penaltyAgainst != 0)
-                    game.penaltyAgainst = 0;
-            } else {
+            if constexpr (kPenalties) {
                 ReservePenalty(season, game, Side::Ours);
                 ReservePenalty(season, game, Side::Theirs);
+            } else {
+                // Written only when they change, so that scoring a season whose
+                // games are as they were does not dirty them.
+                if ((game.penaltyFor | game.penaltyAgainst) != 0) {
+                    game.penaltyFor = 0;
+                    game.penaltyAgainst = 0;
+                }
             }
         }
         const int scoreFor = game.scoreFor;
@@ -175,7 +174,7 @@ GameTotals ScanGames(const Season& season, Fixture& fixture)
             t.shotsFor += scoreFor;
             t.shotsAgainst += scoreAgainst;
             // Recalculating without reserve penalties has just cleared them.
-            if (reservePenalty != 0 || !recalculating) {
+            if constexpr (kPenalties || !recalculating) {
                 t.penaltiesFor += game.penaltyFor;
                 t.penaltiesAgainst += game.penaltyAgainst;
             }
@@ -194,9 +193,14 @@ GameTotals ScanGames(const Season& season, Fixture& fixture)
 GameTotals ScanGames(const Season& season, Fixture& fixture, bool recalculating)
 {
     const bool away = fixture.venue == Away;
-    if (recalculating)
-        return away ? ScanGames<true, true>(season, fixture) : ScanGames<true, false>(season, fixture);
-    return away ? ScanGames<false, true>(season, fixture) : ScanGames<false, false>(season, fixture);
+    if (!recalculating)
+        return away ? ScanGames<false, true, false>(season, fixture)
+                    : ScanGames<false, false, false>(season, fixture);
+    if (season.scheme.reservePenalty != 0)
+        return away ? ScanGames<true, true, true>(season, fixture)
+                    : ScanGames<true, false, true>(season, fixture);
+    return away ? ScanGames<true, true, false>(season, fixture)
+                : ScanGames<true, false, false>(season, fixture);
 }
 
 } // namespace

@@ -22,9 +22,13 @@ char* WriteExactDecimal(char* out, double value, int decimals)
     if (decimals > 6 || !(std::fabs(value) < kExactLimit))
         return nullptr;
     const double scaled = value * kPowers[decimals];
-    if (scaled != std::trunc(scaled) || !(std::fabs(scaled) < kExactLimit))
+    if (!(std::fabs(scaled) < kExactLimit))
         return nullptr;
+    // Within the limit the conversion is exact for whole values, and a value
+    // that is not whole comes back changed.
     const long long n = static_cast<long long>(scaled);
+    if (static_cast<double>(n) != scaled)
+        return nullptr;
     if (n == 0 && std::signbit(value))
         return nullptr;   // "-0", "-0.00": the general path keeps the sign
     char digits[24];
@@ -105,7 +109,10 @@ NumberText HalvesText(double value)
     // rint rounds ties to even in the default rounding mode, as the C
     // library's conversion to an integer does.
     const double twice = std::rint(2.0 * value);
-    if (std::isfinite(twice) && std::fmod(twice, 2.0) != 0.0)
+    // twice is whole, and every double from 2^53 up is even; below that the
+    // integer test is exact and far cheaper than fmod.
+    static constexpr double kAllEvenFrom = 9007199254740992.0;   // 2^53
+    if (std::fabs(twice) < kAllEvenFrom && static_cast<long long>(twice) % 2 != 0)
         text.Append(kHalfSign);
     return text;
 }

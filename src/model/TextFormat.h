@@ -30,7 +30,9 @@ private:
     friend NumberText HalvesText(double value);
     friend std::string FormatInt(long long value, int width);
     // The longest fixed-notation double: 309 digits, sign, point, decimals.
-    std::array<char, 320 + kMaxDecimals> buffer_{};
+    // Left unfilled: only the first length_ characters are ever read, and a
+    // recalculation makes two of these for every fixture.
+    std::array<char, 320 + kMaxDecimals> buffer_;
     std::size_t length_ = 0;
 };
 

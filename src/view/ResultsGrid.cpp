@@ -494,7 +494,10 @@ std::uint16_t MeasureResultsGrid(Surface& surface, const Season& season, bool in
 
         const ScoringScheme& scheme = season.scheme;
         const int decimals = std::max(scheme.teamDecimals, scheme.playerDecimals);
-        int measureWidth = WidthOf(surface, " " + FormatFixed(888.8, decimals, 3) + " ");
+        std::string widest = " ";
+        widest += FormatFixed(888.8, decimals, 3);
+        widest += ' ';
+        int measureWidth = WidthOf(surface, widest);
         measureWidth = std::max(measureWidth, WidthOf(surface, Cp1252ToUtf8(scheme.TotalLabel())));
         measureWidth =
             std::max(measureWidth, WidthOf(surface, Cp1252ToUtf8(scheme.MeasureLabel())));

@@ -227,8 +227,11 @@ private slots:
         FakeHost host;
         SeasonPtr s = MakeSeason(host, scheme, {});
         const int group = scheme == kTwinScheme ? 1 : 0;
-        for (int i = 0; i < existing; ++i)
-            QVERIFY(RegisterPlayer(*s, host, "P" + std::to_string(i), group));
+        for (int i = 0; i < existing; ++i) {
+            std::string registered = "P";
+            registered += std::to_string(i);
+            QVERIFY(RegisterPlayer(*s, host, registered, group));
+        }
         const QString before = Snapshot(*s);
         QCOMPARE(RegisterPlayerName(*s, host, name.toStdString()), refusal.isEmpty());
         if (refusal.isEmpty()) {
