@@ -38,7 +38,7 @@ void BM_PaintResultsWindow1080p(benchmark::State& state)
     for (auto _ : state) {
         f.image.fill(Qt::white);
         QPainter painter(&f.image);
-        PainterSurface surface(&painter, GridFontSpec{});
+        PainterSurface surface(&painter, GridFontDescription{});
         const ScreenLayout layout = PaintResultsWindow(surface, *f.season, f.host, area, GridPreferences{});
         benchmark::DoNotOptimize(layout.visiblePlayers);
     }
@@ -52,7 +52,7 @@ void BM_DrawWholeGrid1080p(benchmark::State& state)
     for (auto _ : state) {
         f.image.fill(Qt::white);
         QPainter painter(&f.image);
-        PainterSurface surface(&painter, GridFontSpec{});
+        PainterSurface surface(&painter, GridFontDescription{});
         GridMetrics metrics;
         const std::uint16_t anchor = MeasureResultsGrid(surface, *f.season, true, metrics);
         GridRequest request;

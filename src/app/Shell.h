@@ -50,7 +50,7 @@ public:
 
     // The description the results grid's fonts are made from, as the
     // settings store holds it (remade after the Font command).
-    GridFontSpec gridFonts;
+    GridFontDescription gridFonts;
 
     // A one-shot path that the next Open takes instead of asking.
     QString pendingOpenPath;

@@ -6,19 +6,19 @@
 #include <algorithm>
 #include <cmath>
 
-GridFontSpec ToGridFontSpec(const GridFontSettings& settings)
+GridFontDescription ToGridFontDescription(const GridFontSettings& settings)
 {
-    GridFontSpec spec;
-    spec.face = settings.faceName;
-    spec.height = settings.height;
-    spec.weight = settings.weight;
-    spec.italic = settings.italic;
-    return spec;
+    GridFontDescription description;
+    description.face = settings.faceName;
+    description.height = settings.height;
+    description.weight = settings.weight;
+    description.italic = settings.italic;
+    return description;
 }
 
-GridFontSpec CreateGridFonts()
+GridFontDescription CreateGridFonts()
 {
-    return ToGridFontSpec(LoadGridFontSettings());
+    return ToGridFontDescription(LoadGridFontSettings());
 }
 
 int DateFontHeight(int height)
@@ -64,19 +64,19 @@ void SizeFont(QFont& font, int height, double pixelsPerUnit, QPaintDevice* devic
     }
 }
 
-QFont MakeGridFont(const GridFontSpec& spec, FontRole role, double pixelsPerUnit,
+QFont MakeGridFont(const GridFontDescription& description, FontRole role, double pixelsPerUnit,
                    QPaintDevice* device)
 {
     QFont font = DefaultRomanFont();
     // A face the platform lacks still comes out as a proportional serif face.
-    if (!spec.face.empty())
+    if (!description.face.empty())
         font.setFamily(
-            QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
+            QString::fromUtf8(description.face.data(), static_cast<qsizetype>(description.face.size())));
     // The stored scale is the one Qt uses (400 normal, 700 bold); 0 means "any".
-    const int weight = spec.weight <= 0 ? 400 : std::min(spec.weight, 1000);
+    const int weight = description.weight <= 0 ? 400 : std::min(description.weight, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
-    font.setItalic(spec.italic || role == FontRole::Italic);
-    const int height = role == FontRole::Date ? DateFontHeight(spec.height) : spec.height;
+    font.setItalic(description.italic || role == FontRole::Italic);
+    const int height = role == FontRole::Date ? DateFontHeight(description.height) : description.height;
     SizeFont(font, height, pixelsPerUnit, device);
     return font;
 }

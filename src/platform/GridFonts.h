@@ -15,8 +15,8 @@ class QPaintDevice;
 // simply calls CreateGridFonts again and hands the new description on).
 
 // The grid font description from the store (face, height, weight, italic).
-GridFontSpec CreateGridFonts();
-GridFontSpec ToGridFontSpec(const GridFontSettings& settings);
+GridFontDescription CreateGridFonts();
+GridFontDescription ToGridFontDescription(const GridFontSettings& settings);
 
 // The date font's height: height x 10 / 12, rounded half away from zero.
 int DateFontHeight(int height);
@@ -40,5 +40,5 @@ void SizeFont(QFont& font, int height, double pixelsPerUnit, QPaintDevice* devic
 
 // One of the five grid fonts (Main, Italic, Date, Downward, Upward) for a
 // device; the rotated fonts are the main font, turned when drawn.
-QFont MakeGridFont(const GridFontSpec& spec, FontRole role, double pixelsPerUnit,
+QFont MakeGridFont(const GridFontDescription& description, FontRole role, double pixelsPerUnit,
                    QPaintDevice* device);

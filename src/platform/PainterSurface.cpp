@@ -50,7 +50,7 @@ std::size_t Index(FontRole role)
 } // namespace
 
 PainterSurface::PainterSurface(QPainter* painter, double dpiX, double dpiY,
-                               const GridFontSpec& grid)
+                               const GridFontDescription& grid)
     : painter_(painter), pixelsPerUnitX_(dpiX / kUnitsPerInch),
       pixelsPerUnitY_(dpiY / kUnitsPerInch), grid_(grid)
 {
@@ -58,7 +58,7 @@ PainterSurface::PainterSurface(QPainter* painter, double dpiX, double dpiY,
     painter_->setBrush(Qt::NoBrush);
 }
 
-PainterSurface::PainterSurface(QPainter* painter, const GridFontSpec& grid)
+PainterSurface::PainterSurface(QPainter* painter, const GridFontDescription& grid)
     : PainterSurface(painter, painter->device()->logicalDpiX(), painter->device()->logicalDpiY(),
                      grid)
 {

@@ -30,9 +30,9 @@ public:
     // dpiX, dpiY: the device's resolution in pixels per inch as the painter
     // sees it (QWidget::logicalDpiX(), QPrinter::resolution(),
     // QPdfWriter::resolution(), an image's logicalDpiX()).
-    PainterSurface(QPainter* painter, double dpiX, double dpiY, const GridFontSpec& grid);
+    PainterSurface(QPainter* painter, double dpiX, double dpiY, const GridFontDescription& grid);
     // The resolution of the painter's device.
-    PainterSurface(QPainter* painter, const GridFontSpec& grid);
+    PainterSurface(QPainter* painter, const GridFontDescription& grid);
 
     void SetFont(FontRole font) override;
     bool TextExtent(std::string_view text, Extent& extent) override;
@@ -70,7 +70,7 @@ private:
     QPainter* painter_;
     double pixelsPerUnitX_;
     double pixelsPerUnitY_;
-    GridFontSpec grid_;
+    GridFontDescription grid_;
     std::array<std::optional<QFont>, 8> fonts_{}; // by FontRole, for the current scale
     // Laid-out texts by font: a grid repeats the same few texts (scores,
     // letters, dates) hundreds of times, and laying each out again is most of

@@ -303,16 +303,16 @@ namespace {
 // height is the character (em) height, as a point size is.
 constexpr double kUnitsPerPoint = 254.0 / 72.0;
 
-QFont DialogFont(const GridFontSpec& spec)
+QFont DialogFont(const GridFontDescription& description)
 {
     QFont font = DefaultRomanFont();
-    if (!spec.face.empty())
+    if (!description.face.empty())
         font.setFamily(
-            QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
+            QString::fromUtf8(description.face.data(), static_cast<qsizetype>(description.face.size())));
     font.setWeight(
-        static_cast<QFont::Weight>(std::clamp(spec.weight <= 0 ? 400 : spec.weight, 1, 1000)));
-    font.setItalic(spec.italic);
-    const int height = spec.height == 0 ? -40 : spec.height;
+        static_cast<QFont::Weight>(std::clamp(description.weight <= 0 ? 400 : description.weight, 1, 1000)));
+    font.setItalic(description.italic);
+    const int height = description.height == 0 ? -40 : description.height;
     font.setPointSizeF(std::max(1.0, std::abs(height) / kUnitsPerPoint));
     return font;
 }

@@ -108,7 +108,7 @@ public:
 
 // The grid font description the five grid fonts are made from (heights in
 // 0.1 mm: negative is the character height, positive the cell height).
-struct GridFontSpec {
+struct GridFontDescription {
     std::string face = "Times New Roman";
     int height = -40;
     int weight = 400;

@@ -570,7 +570,7 @@ private slots:
     }
 
 private:
-    static GridFontSpec CreateGridFontsForTest() { return GridFontSpec{}; }
+    static GridFontDescription CreateGridFontsForTest() { return GridFontDescription{}; }
 };
 
 QTEST_MAIN(TestResultsWindow)

@@ -34,7 +34,7 @@ struct Canvas {
     QPainter painter;
     std::unique_ptr<PainterSurface> surface;
 
-    Canvas(int width, int height, int dpi = kOnePixelPerUnit, GridFontSpec grid = {})
+    Canvas(int width, int height, int dpi = kOnePixelPerUnit, GridFontDescription grid = {})
         : image(MakeImage(width, height, dpi))
     {
         painter.begin(&image);
@@ -132,7 +132,7 @@ private slots:
     {
         QImage image = MakeImage(10, 10, 600);
         QPainter painter(&image);
-        PainterSurface s(&painter, GridFontSpec{});
+        PainterSurface s(&painter, GridFontDescription{});
         QCOMPARE(qRound(s.DevicePerLogicalX() * 254), 600);
         QCOMPARE(qRound(s.DevicePerLogicalY() * 254), 600);
     }
@@ -331,16 +331,16 @@ private slots:
 
     void positiveHeightIsTheCell()
     {
-        Canvas cell(10, 10, kOnePixelPerUnit, GridFontSpec{"Times New Roman", 50, 400, false});
+        Canvas cell(10, 10, kOnePixelPerUnit, GridFontDescription{"Times New Roman", 50, 400, false});
         QVERIFY(qAbs(cell.surface->Facts().height - 50) <= 1);
-        Canvas em(10, 10, kOnePixelPerUnit, GridFontSpec{"Times New Roman", -50, 400, false});
+        Canvas em(10, 10, kOnePixelPerUnit, GridFontDescription{"Times New Roman", -50, 400, false});
         QCOMPARE(em.surface->FontFor(FontRole::Main).pixelSize(), 50);
         QVERIFY(em.surface->Facts().height > 52); // the cell is taller than the em
     }
 
     void storedWeightAndItalic()
     {
-        Canvas canvas(10, 10, kOnePixelPerUnit, GridFontSpec{"Times New Roman", -40, 700, true});
+        Canvas canvas(10, 10, kOnePixelPerUnit, GridFontDescription{"Times New Roman", -40, 700, true});
         const QFont& main = canvas.surface->FontFor(FontRole::Main);
         QCOMPARE(main.weight(), QFont::Bold);
         QVERIFY(main.italic());
@@ -480,12 +480,12 @@ private slots:
         file.close();
         SetSettingsStore(std::make_unique<SettingsStore>(dir.filePath(QStringLiteral("user")),
                                                          dir.filePath(QStringLiteral("machine"))));
-        const GridFontSpec spec = CreateGridFonts();
+        const GridFontDescription description = CreateGridFonts();
         SetSettingsStore(nullptr);
-        QCOMPARE(spec.face, std::string("Liberation Sans"));
-        QCOMPARE(spec.height, -52);
-        QCOMPARE(spec.weight, 700);
-        QVERIFY(spec.italic);
+        QCOMPARE(description.face, std::string("Liberation Sans"));
+        QCOMPARE(description.height, -52);
+        QCOMPARE(description.weight, 700);
+        QVERIFY(description.italic);
     }
 };
 
