@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <vector>
 
 #include "model/Recalculate.h"
@@ -128,52 +129,39 @@ int AwayBandPointsOf(const PlayedGame& g)
     return 0;
 }
 
-// The home scale shared by both banded averages.
+// A score-band scale: the points for the first step whose least score the
+// score reaches, 0 below the last.
+struct BandStep {
+    int leastScore;
+    int points;
+};
+
+int ScalePoints(int score, std::span<const BandStep> scale)
+{
+    for (const BandStep& step : scale)
+        if (score >= step.leastScore)
+            return step.points;
+    return 0;
+}
+
+// The home scale shared by both banded averages, and the two away scales.
+constexpr BandStep kHomeBands[] = {{21, 6}, {20, 4}, {15, 3}, {10, 2}, {5, 1}};
+constexpr BandStep kAwayBands[] = {{21, 7}, {20, 6}, {15, 3}, {10, 2}, {5, 1}};
+constexpr BandStep kRichAwayBands[] = {{21, 8}, {20, 5}, {16, 4}, {12, 3}, {8, 2}, {4, 1}};
+
 int HomeBandedPoints(int score)
 {
-    if (score >= 21)
-        return 6;
-    if (score == 20)
-        return 4;
-    if (score >= 15)
-        return 3;
-    if (score >= 10)
-        return 2;
-    if (score >= 5)
-        return 1;
-    return 0;
+    return ScalePoints(score, kHomeBands);
 }
 
 int BandedAverageAwayScale(int score)
 {
-    if (score >= 21)
-        return 7;
-    if (score == 20)
-        return 6;
-    if (score >= 15)
-        return 3;
-    if (score >= 10)
-        return 2;
-    if (score >= 5)
-        return 1;
-    return 0;
+    return ScalePoints(score, kAwayBands);
 }
 
 int BandedAverageAwayRichScale(int score)
 {
-    if (score >= 21)
-        return 8;
-    if (score == 20)
-        return 5;
-    if (score >= 16)
-        return 4;
-    if (score >= 12)
-        return 3;
-    if (score >= 8)
-        return 2;
-    if (score >= 4)
-        return 1;
-    return 0;
+    return ScalePoints(score, kRichAwayBands);
 }
 
 double AverageOf(const Player& player, std::span<const PlayedGame> games, int (*awayScale)(int))
