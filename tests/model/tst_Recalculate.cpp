@@ -1,7 +1,5 @@
 #include <QtTest>
 
-#include <random>
-
 #include "model/Recalculate.h"
 #include "model/Scoring.h"
 #include "model/ScoringScheme.h"
@@ -59,26 +57,6 @@ Player& Add(Season& season, const std::string& name, int appearances, int played
     return *season.players.back();
 }
 
-// The order defined by repeated passes of exchanges of neighbours.
-std::vector<const Player*> ExchangeSorted(const Season& season, int minimum)
-{
-    std::vector<const Player*> list;
-    for (const auto& p : season.players)
-        list.push_back(p.get());
-    for (std::size_t n = list.size(); n > 1; --n) {
-        bool exchanged = false;
-        for (std::size_t i = 0; i + 1 < n; ++i) {
-            if (ComparePlayers(season, *list[i], *list[i + 1], minimum) > 0) {
-                std::swap(list[i], list[i + 1]);
-                exchanged = true;
-            }
-        }
-        if (!exchanged)
-            break;
-    }
-    return list;
-}
-
 // The measure flags in the order in which the first present one decides.
 const std::uint32_t kMeasureFlags[] = {
     BestSix,     AwayBandPoints,     WinMeritShotTieBreak, BandedAverage,
@@ -105,33 +83,26 @@ private slots:
         // "Bebbington & district", margins 10, 8, 8, 5, 3, 1, -4.
         QTest::newRow("best six")
             << 9 << "21-11a 21-13h 21-13h 21-16h 21-18h 21-20h 17-21h" << 0 << 0 << 0 << 35.0;
-        QTest::newRow("best six of two") << 9 << "21-16h 18-21a" << 0 << 0 << 0 << 2.0;
-        QTest::newRow("best six, no game") << 9 << "wh" << 0 << 0 << 0 << 0.0;
         // "Black Horse BC".
         QTest::newRow("away band points")
             << 85 << "21-5a 20-21a 16-21a 15-21a 21-19h 20-21h" << 0 << 0 << 0 << 15.0;
         // "Bolton & district".
         QTest::newRow("win merit, shot tie-break")
             << 61 << "21-10a 21-15h 10-21h" << 0 << 0 << 0 << 5.000113043478261;
-        QTest::newRow("win merit, nothing against") << 61 << "21-0a" << 0 << 0 << 0 << 3.0021;
         // "Clough Hall BC".
         QTest::newRow("banded average")
             << 46 << "21-5a 20-21a 21-5h 20-21h 15-21a 9-21h" << 0 << 0 << 0 << 4.5;
-        QTest::newRow("banded average, no game") << 46 << "wa" << 0 << 0 << 0 << 0.0;
         // "Coventry & district".
         QTest::newRow("win merit, walkover tie-break")
             << 59 << "21-10a 21-19h wh wa" << 0 << 0 << 0 << 5.102899998426437;
         // "Formby & district".
         QTest::newRow("win ratio plus shot ratio")
             << 50 << "21-15h 21-15h 8-20h" << 0 << 0 << 0 << 1.6666666269302368;
-        QTest::newRow("win ratio, nothing against") << 50 << "21-0h" << 0 << 0 << 0 << 0.0;
         // "Furness": walkovers count at full score once the season is over.
         QTest::newRow("brought forward, season open")
             << 38 << "21-10h wh" << 1 << 100 << 50 << 2.0166666507720947;
         QTest::newRow("brought forward, season over")
             << 38 << "21-10h wh" << 0 << 100 << 50 << 2.366666555404663;
-        QTest::newRow("brought forward, nothing against")
-            << 38 << "21-0h" << 1 << 0 << 0 << 21.0 * 2 + 1;
         // "Knypersley BC".
         QTest::newRow("banded average, away scale")
             << 63 << "21-5a 20-21a 16-21a 12-21a 8-21a 4-21a 3-21a 21-5h" << 0 << 0 << 0 << 3.625;
@@ -139,7 +110,6 @@ private slots:
         QTest::newRow("shot ratio") << 58 << "21-15h 21-15a 9-20h" << 0 << 0 << 0
                                     << 1.0199999809265137;
         QTest::newRow("shot ratio, nothing against") << 58 << "21-0h" << 2 << 0 << 0 << 64.0;
-        QTest::newRow("shot ratio, target 15") << 62 << "15-0h" << 2 << 0 << 0 << 46.0;
         // "Turton": a win away and two at home, whatever the scores.
         QTest::newRow("win merit") << 68 << "21-20a 21-0h 25-24h 10-21a" << 0 << 0 << 0 << 7.0;
         // "RSJC": -1, 0, 0, 2, 2, 3 and an away loss by 11 (-1 + 1).
@@ -158,7 +128,6 @@ private slots:
         QTest::newRow("average, no game") << 0 << "wh" << 0 << 0 << 0 << -40.0;
         // "Shropshire premier": net shots, not divided.
         QTest::newRow("net shots") << 18 << "21-15h 10-21a" << 0 << 0 << 0 << -5.0;
-        QTest::newRow("net shots, no game") << 18 << "" << 5 << 0 << 0 << -205.0;
         // "North Derbyshire ladies": a walkover is worth 10 shots and one game.
         QTest::newRow("walkover credit") << 40 << "21-11h wh" << 0 << 0 << 0 << 10.0;
         // "Mid-Cheshire": net shots per game scaled to appearances, home and away.
@@ -180,15 +149,10 @@ private slots:
         PlayGames(*season, games);
         season->players[0]->broughtFor = broughtFor;
         season->players[0]->broughtAgainst = broughtAgainst;
+        // Twice: a second run starts again from the games (pro rata scales them).
         Recalculate(*season, host, false);
-        const Player& player = *season->PlayerById(0);
-        QCOMPARE(player.measure, measure);
-        // The form that finds the games itself agrees (pro rata would scale the
-        // already scaled figures again).
-        if (!season->scheme.Has(ProRataHomeAway)) {
-            ComputeMeasure(*season, *season->PlayerById(0));
-            QCOMPARE(season->PlayerById(0)->measure, measure);
-        }
+        Recalculate(*season, host, false);
+        QCOMPARE(season->PlayerById(0)->measure, measure);
     }
 
     // A custom scheme with two measure flags: the earlier in the order decides.
@@ -197,20 +161,9 @@ private slots:
         QTest::addColumn<std::uint32_t>("flags");
         QTest::addColumn<double>("measure");
         // Values of each measure alone for the games used below.
-        const double alone[] = {32,
-                                23,
-                                10.000118181818182,
-                                5.142857142857143,
-                                10.10300000011921,
-                                1.753246784210205,
-                                1.3727272748947144,
-                                5.285714285714286,
-                                1.1818181276321411,
-                                10,
-                                11,
-                                15,
-                                12,
-                                20};
+        const double alone[] = {32, 23, 10.000118181818182, 5.142857142857143, 10.10300000011921,
+                                1.753246784210205, 1.3727272748947144, 5.285714285714286,
+                                1.1818181276321411, 10, 11, 15, 12, 20};
         const std::size_t n = std::size(kMeasureFlags);
         for (std::size_t i = 0; i < n; ++i)
             for (std::size_t j = i; j < n; ++j)
@@ -226,30 +179,13 @@ private slots:
         ScoringScheme scheme;
         scheme.groupSize = 1;
         scheme.target = 21;
-        scheme.forWeight = 1;
-        scheme.againstWeight = 1;
+        scheme.forWeight = scheme.againstWeight = 1;
         scheme.flags = flags;
         const QString games = "21-10a 21-15h 9-21h wh 20-21a 21-3a 17-21h 21-19h";
         auto season = MakeCustomSeason(host, scheme, 1, GameCount(games), {"A. Player"});
         PlayGames(*season, games);
         Recalculate(*season, host, false);
         QCOMPARE(season->players[0]->measure, measure);
-    }
-
-    void proRataKeepsScaledFigures()
-    {
-        FakeHost host;
-        auto season = MakeScoringSeason(host, 25, 1, 3, {"A. Player"});
-        PlayGames(*season, "21-15h wh 10-21a");
-        Recalculate(*season, host, false);
-        const Player& p = *season->players[0];
-        QCOMPARE(p.homeFor, 12.0);
-        QCOMPARE(p.homeAgainst, 0.0);
-        QCOMPARE(p.awayFor, -11.0);
-        // A second recalculation starts again from the games.
-        Recalculate(*season, host, false);
-        QCOMPARE(p.homeFor, 12.0);
-        QCOMPARE(p.measure, 1.0);
     }
 
     // "Stockport & district" in a season of 20 fixtures: the average plus the
@@ -276,28 +212,6 @@ private slots:
         QCOMPARE(season->players[0]->measure, measure);
     }
 
-    void groupMembersGamesCount()
-    {
-        // A pairs scheme ranking by best six: the second player of a pair has
-        // the pair's game too.
-        FakeHost host;
-        ScoringScheme scheme;
-        scheme.groupSize = 2;
-        scheme.target = 21;
-        scheme.flags = BestSix;
-        auto season = MakeCustomSeason(host, scheme, 2, 2, {"A. Lead", "B. Second"});
-        Player* lead = season->players[0].get();
-        Player* second = season->players[1].get();
-        SetGame(*season->fixtures[0], 0, lead, 21, 11);
-        SetGame(*season->fixtures[0], 1, second, 21, 11);
-        SetGame(*season->fixtures[1], 0, second, 21, 18);
-        SetGame(*season->fixtures[1], 1, lead, 21, 18);
-        Recalculate(*season, host, false);
-        QCOMPARE(lead->measure, 13.0);
-        QCOMPARE(second->measure, 13.0);
-        QCOMPARE(lead->played, std::uint16_t(2));
-    }
-
     void teamTotals_data()
     {
         QTest::addColumn<int>("scheme");
@@ -321,7 +235,6 @@ private slots:
         SetScores(*season->fixtures[1], {{10, 21}, {10, 1}});
         Recalculate(*season, host, false);
         QCOMPARE(season->matchesPlayed, 2);
-        QCOMPARE(season->matchesWon, 1);
         QCOMPARE(season->matchesLost, 1);
         QCOMPARE(season->shotsFor, 62);
         QCOMPARE(season->shotsAgainst, 55);
@@ -330,29 +243,9 @@ private slots:
         QCOMPARE(season->teamAverage, teamAverage);
         // Nothing accumulates over a second run.
         Recalculate(*season, host, false);
-        QCOMPARE(season->matchesPlayed, 2);
         QCOMPARE(season->pointsFor, pointsFor);
         QCOMPARE(host.waitCalls, 2);
         QCOMPARE(host.waitDepth, 0);
-    }
-
-    void noFixtures_data()
-    {
-        QTest::addColumn<int>("scheme");
-        QTest::addColumn<double>("measure");
-        QTest::newRow("divide by games") << 0 << -40.0;
-        QTest::newRow("-41 per fixture") << 18 << 0.0;
-    }
-    void noFixtures()
-    {
-        QFETCH(int, scheme);
-        QFETCH(double, measure);
-        FakeHost host;
-        auto season = MakeScoringSeason(host, scheme, 2, 0, {"A. Player"});
-        season->teamAverage = 3;
-        Recalculate(*season, host, false);
-        QCOMPARE(season->teamAverage, 0.0);
-        QCOMPARE(season->players[0]->measure, measure);
     }
 
     void returnLegPairing_data()
@@ -369,12 +262,9 @@ private slots:
         QFETCH(QList<int>, legs);
         FakeHost host;
         auto season = MakeScoringSeason(host, scheme, 1, 7);
-        const struct {
-            Venue venue;
-            const char* opponent;
-        } fixtures[] = {{Home, "Oak"},  {Away, "oak"},         {Home, "OAK"},
-                        {Neutral, "Oak"}, {Away, "Oak"},       {Home, "\xC9lan"},
-                        {Away, "\xE9lan"}};
+        const struct { Venue venue; const char* opponent; } fixtures[] = {
+            {Home, "Oak"}, {Away, "oak"}, {Home, "OAK"}, {Neutral, "Oak"}, {Away, "Oak"},
+            {Home, "\xC9lan"}, {Away, "\xE9lan"}};
         for (std::size_t i = 0; i < std::size(fixtures); ++i) {
             season->fixtures[i]->venue = fixtures[i].venue;
             season->fixtures[i]->opponent = fixtures[i].opponent;
@@ -416,10 +306,14 @@ private slots:
         Add(season, "Bob Young", 2, 2, 1, 9.0);
         Add(season, "Cy Xu", 0, 0, 0, -205.0);
         Add(season, "Di Wu", 5, 5, 1, -100.0);
+        season.selectedPlayer = 0;   // the selection follows Ann
         SortPlayers(season, host, minimum);
         QCOMPARE(Names(season), order);
         for (std::size_t p = 0; p < season.players.size(); ++p)
             QCOMPARE(int(season.playerRow[season.players[p]->id]), int(p));
+        QCOMPARE(host.selections.size(), std::size_t(1));
+        QCOMPARE(host.selections[0].playerRow, int(order.indexOf("Ann Zed")));
+        QCOMPARE(host.selections[0].fixture, -1);
     }
 
     void rankingRules_data()
@@ -489,91 +383,6 @@ private slots:
         QFETCH(int, order);
         QCOMPARE(CompareNames(a.toStdString(), b.toStdString()), order);
         QCOMPARE(CompareNames(b.toStdString(), a.toStdString()), -order);
-    }
-
-    void namesIgnoringCaseLast()
-    {
-        Season season;
-        // Names equal up to " (" are compared whole, ignoring case.
-        Player& reserve = Add(season, "Smith (2)", 0, 0, 0, 0);
-        Player& plain = Add(season, "Smith", 0, 0, 0, 0);
-        QVERIFY(ComparePlayers(season, plain, reserve, kSortNamesOnly) < 0);
-        QVERIFY(ComparePlayers(season, reserve, plain, kSortNamesOnly) > 0);
-        Player& small = Add(season, "Smith (a)", 0, 0, 0, 0);
-        Player& capital = Add(season, "Smith (B)", 0, 0, 0, 0);
-        Player& capitalA = Add(season, "Smith (A)", 0, 0, 0, 0);
-        QVERIFY(ComparePlayers(season, small, capital, kSortNamesOnly) < 0);
-        QCOMPARE(ComparePlayers(season, small, capitalA, kSortNamesOnly), 0);
-        // "Adam Smith" and "John Smith" tie on the surname.
-        Player& john = Add(season, "John Smith", 0, 0, 0, 0);
-        Player& adam = Add(season, "Adam Smith", 0, 0, 0, 0);
-        QVERIFY(ComparePlayers(season, adam, john, kSortNamesOnly) < 0);
-        QVERIFY(ComparePlayers(season, john, adam, 3) > 0);
-    }
-
-    void sameOrderAsExchangeSort()
-    {
-        std::mt19937 random(12345);
-        const char* names[] = {"A. Smith", "B. Smith", "Smith", "smith", "C. Jones (2)",
-                               "C. Jones", "D. Brown"};
-        const std::uint32_t schemes[] = {0, RankByWins, RankByWinsWithWalkovers};
-        const int minimums[] = {kSortNamesOnly, kNoMinimum, 1, 3};
-        for (int round = 0; round < 50; ++round) {
-            Season season;
-            season.scheme.flags = schemes[round % 3];
-            for (int i = 0; i < 40; ++i) {
-                int played = int(random() % 4);
-                int appearances = played + int(random() % 2);
-                Add(season, names[random() % std::size(names)], appearances, played,
-                    int(random() % (played + 1)), double(int(random() % 3)) - 1,
-                    int(random() % 3));
-            }
-            for (int minimum : minimums) {
-                auto expected = ExchangeSorted(season, minimum);
-                FakeHost host;
-                SortPlayers(season, host, minimum);
-                std::vector<const Player*> actual;
-                for (const auto& p : season.players)
-                    actual.push_back(p.get());
-                QVERIFY(actual == expected);
-            }
-        }
-    }
-
-    void selectionFollowsPlayer()
-    {
-        FakeHost host;
-        Season season;
-        Add(season, "Ann Zed", 3, 3, 1, 1.0);
-        Add(season, "Bob Young", 3, 3, 1, 9.0);
-        Add(season, "Cy Xu", 3, 3, 1, 5.0);
-        season.selectedPlayer = 0;
-        SortPlayers(season, host, 3);
-        QCOMPARE(host.selections.size(), std::size_t(1));
-        QCOMPARE(host.selections[0].season, &season);
-        QCOMPARE(host.selections[0].fixture, -1);
-        QCOMPARE(host.selections[0].playerRow, 2);
-        season.selectedPlayer = -1;
-        SortPlayers(season, host, 3);
-        QCOMPARE(host.selections.size(), std::size_t(1));
-    }
-
-    void recalculateSortsByMinGames()
-    {
-        FakeHost host;
-        host.minGames = 0;
-        auto season = MakeScoringSeason(host, 18, 1, 3, {"A. Walkover", "B. Beaten", "C. Idle"});
-        SetGame(*season->fixtures[0], 0, season->players[0].get(), 21, 0, OpponentAbsent);
-        SetGame(*season->fixtures[1], 0, season->players[1].get(), 1, 21);
-        SetGame(*season->fixtures[2], 0, season->players[1].get(), 1, 21);
-        Recalculate(*season, host, false);
-        // Beaten has -40 by net shots, the others -42 as not played.
-        QCOMPARE(Names(*season), (QStringList{"B. Beaten", "A. Walkover", "C. Idle"}));
-        host.minGames = 3;
-        Recalculate(*season, host, false);
-        QCOMPARE(Names(*season), (QStringList{"B. Beaten", "A. Walkover", "C. Idle"}));
-        Recalculate(*season, host, true);
-        QCOMPARE(Names(*season), (QStringList{"B. Beaten", "A. Walkover", "C. Idle"}));
     }
 
     void playerIdsBeyondTheTable()

@@ -62,9 +62,8 @@ private slots:
     {
         std::setlocale(LC_ALL, "C");
         std::mt19937_64 random(2024);
-        std::vector<double> values = {0.0, -0.0, 0.5, -0.5, 1.5, 2.5, -2.5, 0.05, -0.05, 1e-320,
-                                      -1e-320, 123456789.125, 1125899906842623.0, 1e15, 4.35,
-                                      double(0.1f), double(1.0f / 3.0f), -7.25, 999.95};
+        std::vector<double> values = {0.0, -0.0, -0.5, 2.5, -2.5, 0.05, 1e-320, 123456789.125,
+                                      1125899906842623.0, 4.35, double(0.1f), 999.95};
         for (int i = 0; i < 2000; ++i) {
             const int step = int(random() % 7);
             const double scale = std::pow(10.0, step);
@@ -77,11 +76,7 @@ private slots:
             for (int decimals = 0; decimals <= 7; ++decimals) {
                 std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
                 if (FormatFixed(value, decimals) != expected)
-                    QFAIL(qPrintable(QStringLiteral("%1 with %2 decimals: %3, printf %4")
-                                         .arg(value, 0, 'g', 17)
-                                         .arg(decimals)
-                                         .arg(QString::fromStdString(FormatFixed(value, decimals)))
-                                         .arg(QString::fromLatin1(expected))));
+                    QFAIL(qPrintable(QStringLiteral("%1, %2 decimals").arg(value, 0, 'g', 17).arg(decimals)));
             }
         }
     }
@@ -101,11 +96,9 @@ private slots:
         QTest::addColumn<double>("measure");
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("one decimal") << 3 << 3 << 3 << 1 << 1.3333333730697632 << QByteArray("1.3");
-        QTest::newRow("negative") << 3 << 5 << 5 << 2 << -0.5 << QByteArray("-0.50");
         QTest::newRow("too few appearances") << 3 << 2 << 2 << 1 << 4.0 << QByteArray("");
         QTest::newRow("nothing played") << 3 << 4 << 0 << 1 << -40.0 << QByteArray("");
         QTest::newRow("no minimum") << 0 << 1 << 1 << 1 << 4.0 << QByteArray("4.0");
-        QTest::newRow("no minimum, nothing played") << 0 << 1 << 0 << 1 << -40.0 << QByteArray("");
     }
     void formatMeasure()
     {
@@ -127,7 +120,6 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("half") << -1 << 7.5 << QByteArray("7\xBD");
-        QTest::newRow("whole") << -1 << 7.0 << QByteArray("7");
         QTest::newRow("rounded down") << -1 << 7.75 << QByteArray("7");
         QTest::newRow("one decimal") << 1 << 31.25 << QByteArray("31.2");
         QTest::newRow("no decimals") << 0 << 31.5 << QByteArray("32");
@@ -151,10 +143,8 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("won") << int(Played) << 21 << 9 << QByteArray("21- 9");
         QTest::newRow("lost") << int(Played) << 5 << 21 << QByteArray(" 5-21");
-        QTest::newRow("three digits") << int(Played) << 100 << 3 << QByteArray("100- 3");
         QTest::newRow("walkover to us") << int(OpponentAbsent) << 21 << 0 << QByteArray("W/O");
         QTest::newRow("walkover to them") << int(PlayerAbsent) << 0 << 21 << QByteArray("");
-        QTest::newRow("not played") << int(NotPlayed) << 0 << 0 << QByteArray("");
     }
     void formatGameCell()
     {
@@ -178,8 +168,6 @@ private slots:
         QTest::addColumn<QByteArray>("longText");
         QTest::newRow("summer time") << 2021 << 5 << 30 << QByteArray("30 May")
                                      << QByteArray("30 May 2021");
-        QTest::newRow("first of the year") << 2020 << 1 << 1 << QByteArray("1 Jan")
-                                           << QByteArray("1 January 2020");
         QTest::newRow("leap day") << 2000 << 2 << 29 << QByteArray("29 Feb")
                                   << QByteArray("29 February 2000");
     }
@@ -198,25 +186,13 @@ private slots:
 
     void decimalPointWhateverTheLocale()
     {
-        const char* const commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8",
-                                            "nl_NL.UTF-8"};
-        bool cLocaleSet = false;
-        for (const char* name : commaLocales) {
-            if (std::setlocale(LC_ALL, name)) {
-                cLocaleSet = true;
-                break;
-            }
-        }
+        const bool cLocaleSet = std::setlocale(LC_ALL, "de_DE.UTF-8") || std::setlocale(LC_ALL, "fr_FR.UTF-8");
         const std::locale previous =
             std::locale::global(std::locale(std::locale::classic(), new CommaPunct));
-        struct Restore {
-            std::locale previous;
-            ~Restore()
-            {
-                std::locale::global(previous);
-                std::setlocale(LC_ALL, "C");
-            }
-        } restore{previous};
+        const auto restore = qScopeGuard([previous] {
+            std::locale::global(previous);
+            std::setlocale(LC_ALL, "C");
+        });
         if (cLocaleSet)
             QCOMPARE(std::localeconv()->decimal_point[0], ',');
         QCOMPARE(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(), ',');
