@@ -56,6 +56,18 @@ inline QByteArray Field(const Bytes& b, std::size_t at, std::size_t length)
     return QByteArray(reinterpret_cast<const char*>(b.data() + at), qsizetype(length));
 }
 
+inline Bytes Poked16(Bytes b, std::size_t at, std::uint32_t v)
+{
+    Poke16(b, at, v);
+    return b;
+}
+
+inline Bytes Poked32(Bytes b, std::size_t at, std::uint32_t v)
+{
+    Poke32(b, at, v);
+    return b;
+}
+
 inline SeasonPtr Build(int scheme, int teamSize = 4, int fixtures = 3, int players = 5)
 {
     FakeHost host;
@@ -97,6 +109,13 @@ inline void AddExtensionContent(Season& s)
 inline ReadStatus Read(const Bytes& bytes, FakeHost& host, SeasonPtr& season)
 {
     return SeasonFromBytes(bytes.data(), bytes.size(), host, season);
+}
+
+// The season read from bytes, or nothing when the reader refused them.
+inline SeasonPtr ReadOk(const Bytes& bytes, FakeHost& host)
+{
+    SeasonPtr season;
+    return Read(bytes, host, season) == ReadStatus::Ok ? std::move(season) : nullptr;
 }
 
 } // namespace binarytest

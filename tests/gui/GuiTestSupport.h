@@ -3,7 +3,9 @@
 // Shared helpers of the desktop program's tests (header only: every
 // tst_*.cpp here is a program of its own).
 
+#include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -11,16 +13,16 @@
 #include <vector>
 
 #include "app/Shell.h"
+#include "model/Recalculate.h"
 #include "platform/Settings.h"
+#include "support/FakeHost.h"
+#include "support/SeasonBuilder.h"
 
 // Points the settings store at a fresh temporary directory for the lifetime
 // of the object.
 class TemporarySettings {
 public:
-    TemporarySettings()
-    {
-        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
-    }
+    TemporarySettings() { SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot())); }
     ~TemporarySettings() { SetSettingsStore(nullptr); }
     TemporarySettings(const TemporarySettings&) = delete;
     TemporarySettings& operator=(const TemporarySettings&) = delete;
@@ -72,9 +74,15 @@ inline QStringList Strings(std::initializer_list<const char*> items)
     return list;
 }
 
-#include "model/Recalculate.h"
-#include "support/FakeHost.h"
-#include "support/SeasonBuilder.h"
+// A menu as text: "command text" per item, "-" per separator.
+inline QStringList MenuItems(const QMenu* menu)
+{
+    QStringList items;
+    for (QAction* a : menu->actions())
+        items << (a->isSeparator() ? QStringLiteral("-")
+                                   : QStringLiteral("%1 %2").arg(a->data().toInt()).arg(a->text()));
+    return items;
+}
 
 // A recalculated season of that many fixtures and players, titled and saved
 // at path (or untitled when path is empty), unmodified.

@@ -10,35 +10,34 @@
 
 namespace {
 
-struct Write {
-    std::string name;
-    std::int32_t value;
-    bool operator==(const Write&) const = default;
-};
-
-// Records the writes; the one numbered failAt (from 1) fails.
-struct RecordingWriter {
-    std::vector<Write> writes;
-    int failAt = 0;
-
-    PreferencesDialog::NumberWriter Writer()
+// A dialog opened on known values whose writes are recorded ("Name=value"
+// each); the write numbered failAt (from 1) fails.
+struct OpenDialog {
+    OpenDialog()
     {
-        return [this](std::string_view name, std::int32_t value) {
-            writes.push_back({std::string(name), value});
-            return static_cast<int>(writes.size()) != failAt;
-        };
+        shell.preferences.minGames = 3;
+        shell.preferences.homeOnLeftScreen = 0;
+        shell.preferences.homeOnLeftPrinter = 1;
+        shell.preferences.highlightLosses = 32; // box 358 ticked
+        dialog = std::make_unique<PreferencesDialog>(shell, nullptr);
+        dialog->SetNumberWriter([this](std::string_view name, std::int32_t value) {
+            writes << QStringLiteral("%1=%2").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))).arg(value);
+            return writes.size() != failAt;
+        });
     }
+    void Ok(const QString& minGames, const QList<int>& toggled)
+    {
+        dialog->MinGamesEdit()->setText(minGames);
+        for (int control : toggled)
+            dialog->Box(control)->click();
+        dialog->OkButton()->click();
+    }
+    Shell shell;
+    ScriptedMessages messages{shell};
+    std::unique_ptr<PreferencesDialog> dialog;
+    QStringList writes;
+    qsizetype failAt = 0;
 };
-
-Preferences Opening()
-{
-    Preferences p;
-    p.minGames = 3;
-    p.homeOnLeftScreen = 0;
-    p.homeOnLeftPrinter = 1;
-    p.highlightLosses = 0;
-    return p;
-}
 
 } // namespace
 
@@ -46,202 +45,130 @@ class TestPreferencesDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensWithTheCurrentValues()
-    {
-        Shell shell;
-        shell.preferences.minGames = 7;
-        shell.preferences.homeOnLeftScreen = 1;
-        shell.preferences.homeOnLeftPrinter = 0;
-        shell.preferences.highlightLosses = 1 | 8 | 32;
-        PreferencesDialog dialog(shell, nullptr);
-        QCOMPARE(dialog.MinGamesEdit()->text(), QStringLiteral("7"));
-        QVERIFY(dialog.Box(351)->isChecked());
-        QVERIFY(!dialog.Box(352)->isChecked());
-        const bool expected[] = {true, false, false, true, false, true};
-        for (int bit = 0; bit < 6; ++bit)
-            QCOMPARE(dialog.Box(353 + bit)->isChecked(), expected[bit]);
-        QCOMPARE(dialog.findChild<QCheckBox*>(QStringLiteral("control356")), dialog.Box(356));
-    }
-
     // What OK writes after the user's changes, in order, and what the
-    // program then holds.
+    // program then holds. Nothing changed writes nothing: the dialog opened
+    // showing the values it was given.
     void okWritesChangedValuesInOrder_data()
     {
         QTest::addColumn<QString>("minGames");
         QTest::addColumn<QList<int>>("toggled"); // control numbers
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QList<int>>("values");
-        QTest::newRow("nothing changed")
-            << QStringLiteral("3") << QList<int>{} << QStringList{} << QList<int>{};
+        QTest::addColumn<QStringList>("writes");
+        QTest::newRow("nothing changed") << "3" << QList<int>{} << QStringList{};
         QTest::newRow("lost matches on screen only")
-            << QStringLiteral("3") << QList<int>{355} << Strings({"HighlightLosses"})
-            << QList<int>{4};
+            << "3" << QList<int>{355} << Strings({"HighlightLosses=36"});
         QTest::newRow("every value, in the fixed order")
-            << QStringLiteral("0") << QList<int>{358, 351, 352, 353}
-            << Strings({"MinGames", "HomeOnLeftScreen", "HomeOnLeftPrinter", "HighlightLosses"})
-            << QList<int>{0, 1, 0, 33};
-        QTest::newRow("a box ticked and unticked is no change")
-            << QStringLiteral("3") << QList<int>{354, 354} << QStringList{} << QList<int>{};
-        QTest::newRow("largest number") << QStringLiteral("4294967295") << QList<int>{}
-                                        << Strings({"MinGames"}) << QList<int>{-1};
+            << "0" << QList<int>{358, 351, 352, 353}
+            << Strings({"MinGames=0", "HomeOnLeftScreen=1", "HomeOnLeftPrinter=0", "HighlightLosses=1"});
+        QTest::newRow("a box ticked and unticked is no change") << "3" << QList<int>{354, 354} << QStringList{};
+        QTest::newRow("largest number") << "4294967295" << QList<int>{} << Strings({"MinGames=-1"});
     }
     void okWritesChangedValuesInOrder()
     {
         QFETCH(QString, minGames);
         QFETCH(QList<int>, toggled);
-        QFETCH(QStringList, names);
-        QFETCH(QList<int>, values);
-
-        Shell shell;
-        ScriptedMessages messages(shell);
-        shell.preferences = Opening();
-        RecordingWriter writer;
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.SetNumberWriter(writer.Writer());
-        dialog.MinGamesEdit()->setText(minGames);
-        for (int control : toggled)
-            dialog.Box(control)->click();
-        dialog.OkButton()->click();
-
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(messages.shown.empty());
-        QCOMPARE(static_cast<int>(writer.writes.size()), names.size());
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            QCOMPARE(QString::fromStdString(writer.writes[static_cast<std::size_t>(i)].name),
-                     names.at(i));
-            QCOMPARE(writer.writes[static_cast<std::size_t>(i)].value, values.at(i));
-        }
-        QCOMPARE(dialog.Changed(), !names.isEmpty());
-        QCOMPARE(shell.preferences.minGames, minGames.toUInt());
+        QFETCH(QStringList, writes);
+        OpenDialog f;
+        f.Ok(minGames, toggled);
+        QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
+        QVERIFY(f.messages.shown.empty());
+        QCOMPARE(f.writes, writes);
+        QCOMPARE(f.dialog->Changed(), !writes.isEmpty());
+        QCOMPARE(f.shell.preferences.minGames, minGames.toUInt());
     }
 
     void failedWriteStopsAndKeepsTheOldValues()
     {
-        Shell shell;
-        ScriptedMessages messages(shell);
-        shell.preferences = Opening();
-        RecordingWriter writer;
-        writer.failAt = 2;
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.SetNumberWriter(writer.Writer());
-        dialog.MinGamesEdit()->setText(QStringLiteral("5"));
-        dialog.Box(351)->click();
-        dialog.Box(352)->click();
-        dialog.OkButton()->click();
-
+        OpenDialog f;
+        f.failAt = 2;
+        f.Ok(QStringLiteral("5"), {351, 352});
         // MinGames written, HomeOnLeftScreen refused, nothing after it tried.
-        QCOMPARE(writer.writes.size(), std::size_t{2});
-        QCOMPARE(writer.writes[1].name, std::string("HomeOnLeftScreen"));
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"Cannot write to preferences file"});
-        QCOMPARE(messages.shown[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(messages.shown[0].title, std::string(kDefaultErrorTitle));
-        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // still open
-        QCOMPARE(shell.preferences.minGames, 3u);
-        QCOMPARE(shell.preferences.homeOnLeftScreen, 0u);
-    }
-
-    void storeThatRefusesWrites()
-    {
-        // A plain file where the store's folder should be: nothing can be written.
-        TemporarySettings settings;
-        QVERIFY(QDir().mkpath(settings.UserRoot()));
-        QFile blocker(settings.UserRoot() + QStringLiteral("/Orvane"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-
-        Shell shell;
-        ScriptedMessages messages(shell);
-        shell.preferences = Opening();
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.MinGamesEdit()->setText(QStringLiteral("4"));
-        dialog.OkButton()->click();
-        QCOMPARE(messages.Texts(), std::vector<std::string>{"Cannot write to preferences file"});
-        QCOMPARE(shell.preferences.minGames, 3u);
-    }
-
-    void writesReachTheStore()
-    {
-        TemporarySettings settings;
-        Shell shell;
-        shell.preferences = LoadPreferences();
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.MinGamesEdit()->setText(QStringLiteral("6"));
-        dialog.Box(357)->click();
-        dialog.OkButton()->click();
-        QVERIFY(dialog.Changed());
-        const Preferences stored = LoadPreferences();
-        QCOMPARE(stored.minGames, 6u);
-        QCOMPARE(stored.highlightLosses, 16u);
-        QCOMPARE(stored.homeOnLeftPrinter, 1u);
+        QCOMPARE(f.writes, Strings({"MinGames=5", "HomeOnLeftScreen=1"}));
+        QCOMPARE(f.messages.Texts(), std::vector<std::string>{"Cannot write to preferences file"});
+        QCOMPARE(f.messages.shown[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(f.dialog->result(), int(QDialog::Rejected)); // still open
+        QCOMPARE(f.shell.preferences.minGames, 3u);
+        QCOMPARE(f.shell.preferences.homeOnLeftScreen, 0u);
     }
 
     void minimumMustBeANumber_data()
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
-        QTest::newRow("too large") << QStringLiteral("4294967296");
+        QTest::newRow("too large") << "4294967296";
     }
     void minimumMustBeANumber()
     {
         QFETCH(QString, text);
+        OpenDialog f;
+        f.Ok(text, {353});
+        QCOMPARE(f.messages.Texts(), std::vector<std::string>{"Minimum no of games must be a number."});
+        QVERIFY(f.writes.isEmpty());
+        QCOMPARE(f.dialog->result(), int(QDialog::Rejected));
+    }
+
+    void storeIsWrittenOrTheFailureShown_data()
+    {
+        QTest::addColumn<bool>("blocked"); // a plain file where the store's folder should be
+        QTest::newRow("written") << false;
+        QTest::newRow("store refuses") << true;
+    }
+    void storeIsWrittenOrTheFailureShown()
+    {
+        QFETCH(bool, blocked);
+        TemporarySettings settings;
+        if (blocked) {
+            QVERIFY(QDir().mkpath(settings.UserRoot()));
+            QFile blocker(settings.UserRoot() + QStringLiteral("/Orvane"));
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
         Shell shell;
         ScriptedMessages messages(shell);
-        shell.preferences = Opening();
-        RecordingWriter writer;
         PreferencesDialog dialog(shell, nullptr);
-        dialog.SetNumberWriter(writer.Writer());
-        dialog.MinGamesEdit()->setText(text);
-        dialog.Box(353)->click();
+        dialog.MinGamesEdit()->setText(QStringLiteral("6"));
+        dialog.Box(357)->click();
         dialog.OkButton()->click();
-        QCOMPARE(messages.Texts(),
-                 std::vector<std::string>{"Minimum no of games must be a number."});
-        QVERIFY(writer.writes.empty());
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(messages.Texts(), blocked ? std::vector<std::string>{"Cannot write to preferences file"}
+                                           : std::vector<std::string>{});
+        QCOMPARE(shell.preferences.minGames, blocked ? 3u : 6u);
+        if (!blocked) {
+            const Preferences stored = LoadPreferences();
+            QCOMPARE(stored.minGames, 6u);
+            QCOMPARE(stored.highlightLosses, 16u);
+            QCOMPARE(stored.homeOnLeftPrinter, 1u);
+        }
     }
 
-    void boxTakesDigitsOnly()
+    void boxTakesDigitsOnlyAndCancelStoresNothing()
     {
-        Shell shell;
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.MinGamesEdit()->clear();
-        QTest::keyClicks(dialog.MinGamesEdit(), QStringLiteral("1-2a3"));
-        QCOMPARE(dialog.MinGamesEdit()->text(), QStringLiteral("123"));
+        OpenDialog f;
+        QCOMPARE(f.dialog->MinGamesEdit()->text(), QStringLiteral("3"));
+        f.dialog->MinGamesEdit()->clear();
+        QTest::keyClicks(f.dialog->MinGamesEdit(), QStringLiteral("1-2a3"));
+        QCOMPARE(f.dialog->MinGamesEdit()->text(), QStringLiteral("123"));
+        f.dialog->Box(353)->click();
+        f.dialog->reject();
+        QVERIFY(f.writes.isEmpty());
+        QVERIFY(!f.dialog->Changed());
+        QCOMPARE(f.shell.preferences.minGames, 3u);
+        QCOMPARE(f.shell.preferences.highlightLosses, 32u);
     }
 
-    void helpShowsItsTopic_data()
+    void helpShowsItsTopicByButtonAndF1()
     {
-        QTest::addColumn<bool>("byKey");
-        QTest::newRow("Help button") << false;
-        QTest::newRow("F1") << true;
-    }
-    void helpShowsItsTopic()
-    {
-        QFETCH(bool, byKey);
         Shell shell;
         PreferencesDialog dialog(shell, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        if (byKey)
-            QTest::keyClick(&dialog, Qt::Key_F1);
-        else
-            dialog.findChild<QPushButton*>(QStringLiteral("control100"))->click();
+        const QUrl topic(QStringLiteral("qrc:/help/topic15.html"));
+        dialog.findChild<QPushButton*>(QStringLiteral("control100"))->click();
+        QCOMPARE(shell.Help()->CurrentPage(), topic);
+        shell.ShowHelp(99); // back to the contents
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_F1);
         QVERIFY(shell.Help());
-        QCOMPARE(shell.Help()->CurrentPage(), QUrl(QStringLiteral("qrc:/help/topic15.html")));
+        QCOMPARE(shell.Help()->CurrentPage(), topic);
         QVERIFY(dialog.isVisible());
-    }
-
-    void cancelStoresNothing()
-    {
-        Shell shell;
-        shell.preferences = Opening();
-        RecordingWriter writer;
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.SetNumberWriter(writer.Writer());
-        dialog.Box(353)->click();
-        dialog.reject();
-        QVERIFY(writer.writes.empty());
-        QVERIFY(!dialog.Changed());
-        QCOMPARE(shell.preferences.highlightLosses, 0u);
     }
 };
 

@@ -111,25 +111,16 @@ class TestPlayerSummaryPrint : public QObject {
     Q_OBJECT
 
 private slots:
-    void missingPlayer_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("past the end") << 4;
-        QTest::newRow("negative") << -1;
-    }
-
     void missingPlayer()
     {
-        QFETCH(int, index);
         Summary s;
         MakeSummary(s, kSinglesSchemeIndex, 2);
         RecordingSurface surface;
-        QVERIFY(!PrintPlayerSummary(surface, s.host, *s.season, index, 200, 287));
-        QCOMPARE(int(s.host.messages.size()), 1);
+        for (int index : {4, -1})
+            QVERIFY(!PrintPlayerSummary(surface, s.host, *s.season, index, 200, 287));
+        QCOMPARE(int(s.host.messages.size()), 2);
         QCOMPARE(s.host.messages[0].text, std::string("Cannot find player to print"));
-        QCOMPARE(s.host.messages[0].title, std::string("Program error"));
-        QVERIFY(surface.Texts().empty());
-        QVERIFY(surface.Frames().empty());
+        QVERIFY(surface.Texts().empty() && surface.Frames().empty());
     }
 
     void heading()
@@ -142,21 +133,11 @@ private slots:
         const PrintedPage page = Print(s, 200, 287, 1);
 
         QCOMPARE(TextAt(page, 1000, -100), QStringLiteral("Summary of results for:"));
-        const auto* name = page.At(1000, -200);
-        QVERIFY(name);
-        QCOMPARE(name->text, std::string("Zo\xC3\xAB Fry"));
-        QVERIFY(name->font == FontRole::PageTitle);
-        QVERIFY(name->align == Align::Centre);
-        QCOMPARE(TextAt(page, 200, -300), QStringLiteral("League:"));
+        QCOMPARE(TextAt(page, 1000, -200), QStringLiteral("Zo\u00EB Fry"));
         QCOMPARE(TextAt(page, 400, -300), QStringLiteral("Vale \u2013 North"));
         QCOMPARE(TextAt(page, 200, -344), QStringLiteral("Division:"));
-        QCOMPARE(TextAt(page, 400, -344), QStringLiteral("Two"));
-        QCOMPARE(TextAt(page, 200, -388), QStringLiteral("Team:"));
         QCOMPARE(TextAt(page, 400, -388), QStringLiteral("Home Club"));
-        const auto* footer = page.At(1900, -2770);
-        QVERIFY(footer);
-        QCOMPARE(footer->text, std::string("30 June 2021"));
-        QVERIFY(footer->align == Align::Right);
+        QCOMPARE(TextAt(page, 1900, -2770), QStringLiteral("30 June 2021"));
     }
 
     void columns_data()
@@ -166,7 +147,6 @@ private slots:
         QTest::addColumn<bool>("singles");
         QTest::newRow("singles league") << kSinglesSchemeIndex << 0 << true;
         QTest::newRow("pairs league") << kPairsSchemeIndex << 0 << false;
-        QTest::newRow("fours league") << kFoursSchemeIndex << 0 << false;
         // A player's own group overrides the league's.
         QTest::newRow("group 1 in a pairs league") << kPairsSchemeIndex << 1 << true;
         QTest::newRow("group 2 in a singles league") << kSinglesSchemeIndex << 2 << false;
@@ -185,25 +165,18 @@ private slots:
 
         const int right = singles ? 1846 : 1220;
         const Box box = FrameOf(page);
-        QCOMPARE(box.left, 200);
-        QCOMPARE(box.top, kBoxTop);
-        QCOMPARE(box.right, right);
-        QCOMPARE(box.bottom, BoxBottom(3));
-        for (const auto& l : page.lines)
-            if (l.frame)
-                QVERIFY(l.pen == PenRole::Hairline);
-        const auto dotted = page.Horizontal(PenRole::Dotted);
+        QCOMPARE((QList<int>{box.left, box.top, box.right, box.bottom}),
+                 (QList<int>{200, kBoxTop, right, BoxBottom(3)}));
+        const auto dotted = page.Horizontal(PenRole::Dotted); // under the headings
         QCOMPARE(int(dotted.size()), 1);
-        QCOMPARE(dotted[0].x1, 200);
-        QCOMPARE(dotted[0].x2, right);
-        QCOMPARE(dotted[0].y1, kFirstLine);
+        QCOMPARE((QList<int>{dotted[0].x1, dotted[0].x2, dotted[0].y1}),
+                 (QList<int>{200, right, kFirstLine}));
 
         QStringList headings{"210:Date", "422:Score", "594:Versus"};
         if (singles)
             headings << "1220:Opponent";
         headings.sort();
         QCOMPARE(RowTexts(page, kBoxTop - 44), headings);
-        QVERIFY(page.At(422, kBoxTop - 44)->align == Align::Centre);
     }
 
     void rows_data()
@@ -219,13 +192,10 @@ private slots:
         QTest::newRow("played, singles")
             << singles << int(Played) << 1 << int(Home) << 21
             << QStringList{"1220:Visitor 1", "210:5 May", "422:21-15", "530:H", "594:Opponents 1"};
-        QTest::newRow("played, pairs")
-            << pairs << int(Played) << 1 << int(Away) << 21
-            << QStringList{"210:5 May", "422:21-15", "530:A", "594:Opponents 1"};
         // "%2d-%2d": a one-digit score is padded.
-        QTest::newRow("played, one digit")
-            << singles << int(Played) << 3 << int(Neutral) << 9
-            << QStringList{"1220:Visitor 1", "210:5 May", "422: 9-15", "530:N", "594:Opponents 1"};
+        QTest::newRow("played, pairs, one digit")
+            << pairs << int(Played) << 3 << int(Neutral) << 9
+            << QStringList{"210:5 May", "422: 9-15", "530:N", "594:Opponents 1"};
         QTest::newRow("walkover, singles")
             << singles << int(OpponentAbsent) << 1 << int(Home) << 21
             << QStringList{"1220:Walkover*", "210:5 May", "530:H", "594:Opponents 1"};
@@ -234,8 +204,6 @@ private slots:
             << QStringList{"210:5 May", "422:W/O*", "530:H", "594:Opponents 1"};
         QTest::newRow("player absent")
             << singles << int(PlayerAbsent) << 3 << int(Home) << 0 << QStringList{};
-        QTest::newRow("not played")
-            << singles << int(NotPlayed) << 1 << int(Home) << 0 << QStringList{};
         QTest::newRow("fixture without a result")
             << singles << int(Played) << 0 << int(Home) << 21 << QStringList{};
     }
@@ -264,21 +232,26 @@ private slots:
 
     void linesInFixtureOrder()
     {
+        // Twice in the first fixture, absent from the second: four lines for
+        // three fixtures, and the box grows so they stay out of the totals.
         Summary s;
-        MakeSummary(s, kSinglesSchemeIndex, 4);
+        MakeSummary(s, kSinglesSchemeIndex, 3);
         Play(s, 0, 2, 21, 3);
-        Play(s, 2, 0, 21, 4); // fixture 1 without the player: no line for it
-        Play(s, 3, 1, 21, 5, OpponentAbsent);
+        Play(s, 0, 3, 21, 12);
+        Play(s, 1, 0, 21, 4);
+        s.season->fixtures[1]->games[0].player = nullptr;
+        Play(s, 2, 0, 21, 10);
+        Play(s, 2, 1, 21, 5, OpponentAbsent);
         const PrintedPage page = Print(s);
 
-        QCOMPARE(TextAt(page, 210, kFirstLine), QStringLiteral("5 May"));
-        QCOMPARE(TextAt(page, 594, kFirstLine), QStringLiteral("Opponents 1"));
-        QCOMPARE(TextAt(page, 210, kFirstLine - 44), QStringLiteral("19 May"));
-        QCOMPARE(TextAt(page, 594, kFirstLine - 44), QStringLiteral("Opponents 3"));
-        QCOMPARE(TextAt(page, 210, kFirstLine - 88), QStringLiteral("26 May"));
-        QCOMPARE(TextAt(page, 1220, kFirstLine - 88), QStringLiteral("Walkover"));
-        QVERIFY(page.Row(kFirstLine - 132).empty());
+        QCOMPARE(TextAt(page, 210, kFirstLine - 44), QStringLiteral("5 May"));
+        QCOMPARE(TextAt(page, 422, kFirstLine - 44), QStringLiteral("21-12"));
+        QCOMPARE(TextAt(page, 210, kFirstLine - 88), QStringLiteral("19 May"));
+        QCOMPARE(TextAt(page, 1220, kFirstLine - 132), QStringLiteral("Walkover"));
         QCOMPARE(FrameOf(page).bottom, BoxBottom(4));
+        // Below "Total matches" and "(including walkovers):".
+        QCOMPARE(TextAt(page, 200, BoxBottom(4) - 176), QStringLiteral("Played"));
+        QCOMPARE(TextAt(page, 704, BoxBottom(4) - 176), QStringLiteral("3"));
     }
 
     void totals_data()
@@ -295,10 +268,6 @@ private slots:
                            "Average points scored|21.0", "Average points conceded|15.0",
                            "Overall average|6.0"};
         QTest::newRow("no games") << QStringList{} << QStringList{"Played|0"} << QStringList{};
-        QTest::newRow("only walkovers")
-            << QStringList{"W/O", "W/O"}
-            << QStringList{"Total matches|", "(including walkovers):|2", "Played|0"}
-            << QStringList{};
         // A draw is played but neither won nor lost.
         QTest::newRow("win, loss, draw")
             << QStringList{"21-15", "18-21", "20-20"} << QStringList{"Played|3", "Won|1", "Lost|1"}
@@ -357,35 +326,6 @@ private slots:
             QVERIFY(TextAt(page, 904, y0).isEmpty());
     }
 
-    void twoGamesInOneFixture()
-    {
-        // A player in two positions of every fixture has more lines than the
-        // box has fixtures; the box grows so the lines stay out of the totals.
-        Summary s;
-        MakeSummary(s, kSinglesSchemeIndex, 3);
-        for (int f = 0; f < 3; ++f) {
-            Play(s, f, 0, 21, 10);
-            Play(s, f, 3, 21, 12);
-        }
-        const PrintedPage page = Print(s);
-        QCOMPARE(FrameOf(page).bottom, BoxBottom(6));
-        QCOMPARE(TextAt(page, 422, kFirstLine - 5 * 44), QStringLiteral("21-12"));
-        const int y0 = BoxBottom(6) - 88;
-        QCOMPARE(TextAt(page, 200, y0), QStringLiteral("Played"));
-        QCOMPARE(TextAt(page, 704, y0), QStringLiteral("6"));
-    }
-
-    void noFixtures()
-    {
-        Summary s;
-        MakeSummary(s, kSinglesSchemeIndex, 0);
-        const PrintedPage page = Print(s);
-        QCOMPARE(FrameOf(page).bottom, BoxBottom(0));
-        QCOMPARE(TextAt(page, 200, BoxBottom(0) - 88), QStringLiteral("Played"));
-        QCOMPARE(TextAt(page, 704, BoxBottom(0) - 88), QStringLiteral("0"));
-        QVERIFY(page.Find("Won").empty());
-    }
-
     void fitsPage_data()
     {
         QTest::addColumn<int>("widthMm");
@@ -396,8 +336,6 @@ private slots:
 
         QTest::newRow("A4") << 200 << 287 << kSinglesSchemeIndex << 20 << 1.0;
         // The singles box reaches 1846; the pairs totals 60 A + 400 + ".0".
-        QTest::newRow("narrow, singles")
-            << 120 << 287 << kSinglesSchemeIndex << 20 << 1200.0 / 1846;
         QTest::newRow("narrow, pairs") << 120 << 287 << kPairsSchemeIndex << 20 << 1200.0 / 1516;
         // 100 fixtures: totals at -760 - 4400, one line 40 high, 100 for the footer.
         QTest::newRow("A4, 100 fixtures")

@@ -94,14 +94,20 @@ inline std::vector<Op> TextsAt(const RecordingSurface& surface, int x, int y)
     return out;
 }
 
-inline QString Describe(const Op& op)
+// The texts drawn at (x, y), each marked " red" or " italic" where it is,
+// joined by "|"; "" when nothing is drawn there.
+inline QString CellAt(const RecordingSurface& surface, int x, int y)
 {
-    return QStringLiteral("%1,%2 -> %3,%4 pen %5")
-        .arg(op.x1)
-        .arg(op.y1)
-        .arg(op.x2)
-        .arg(op.y2)
-        .arg(int(op.pen));
+    QStringList out;
+    for (const Op& op : TextsAt(surface, x, y))
+        out << QString::fromStdString(op.text) + (op.colour == kRed ? " red" : "") +
+                   (op.font == FontRole::Italic ? " italic" : "");
+    return out.join('|');
+}
+
+inline QString Describe(PenRole pen, int x1, int y1, int x2, int y2)
+{
+    return QStringLiteral("%1,%2 -> %3,%4 pen %5").arg(x1).arg(y1).arg(x2).arg(y2).arg(int(pen));
 }
 
 } // namespace grid_test

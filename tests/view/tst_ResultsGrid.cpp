@@ -26,8 +26,6 @@ private slots:
         // Forenames "J. " and "Anne " (100), surnames under "Totals for" (200).
         QTest::newRow("surnames under Totals for")
             << two << -1 << true << 3 << 17 << 320 << 100 << 140 << 240;
-        QTest::newRow("long surname") << QStringList{"A. Longsurnameperson", "Anne Brown"} << -1
-                                      << true << 3 << 17 << 100 + 340 + 20 << 100 << 140 << 240;
         QTest::newRow("idle player left out")
             << QStringList{"Anne Brown", "Maximilian Longsurnameperson"} << 1 << false << 3 << 17
             << 320 << 100 << 140 << 240;
@@ -71,7 +69,6 @@ private slots:
         QCOMPARE(m.measureWidth, 160); // " 888.80 "
         for (int h : {m.venueBand, m.dateBand, m.rowHeight, m.totalsHeight, m.againstHeight})
             QCOMPARE(h, 46);
-        QCOMPARE(surface.font, FontRole::Main);
     }
 
     void measureColumnWidths_data()
@@ -81,7 +78,6 @@ private slots:
         QTest::addColumn<QString>("measureLabel");
         QTest::addColumn<int>("measureWidth");
         QTest::newRow("player decimals win") << 1 << 2 << "Avge" << 160; // " 888.80 "
-        QTest::newRow("team decimals win") << 3 << 0 << "Avge" << 180;   // " 888.800 "
         QTest::newRow("no decimals, label wider") << 0 << 0 << "Average" << 140;
         QTest::newRow("halves and none") << -1 << 0 << "Av" << 100; // " 889 "
     }
@@ -104,25 +100,6 @@ private slots:
         QTEST(m.measureWidth, "measureWidth");
     }
 
-    void measureWithoutExtents()
-    {
-        FakeHost host;
-        SeasonPtr season = MakeGridSeason(host, 3, {"J. Smith"});
-        RecordingSurface surface;
-        surface.extentsFail = true;
-        GridMetrics m;
-        m.venueBand = 52;
-        m.fixtureWidth = 114;
-        MeasureResultsGrid(surface, *season, true, m);
-        QCOMPARE(m.nameWidth, 20);
-        QCOMPARE(m.countWidth, 0);
-        QCOMPARE(m.measureWidth, 0);
-        QCOMPARE(m.fixtureWidth, 114); // kept: neither extent could be taken
-        QCOMPARE(m.opponentBand, 20);
-        for (int h : {m.venueBand, m.dateBand, m.rowHeight, m.totalsHeight, m.againstHeight})
-            QCOMPARE(h, 52);
-    }
-
     void gridLines_data()
     {
         QTest::addColumn<bool>("screen");
@@ -132,7 +109,6 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::newRow("screen 2x1") << true << 2 << 1 << 910 << 564;
         QTest::newRow("screen 3x4") << true << 3 << 4 << 1020 << 714;
-        QTest::newRow("screen 1x0") << true << 1 << 0 << 800 << 514;
         QTest::newRow("paper 2x1") << false << 2 << 1 << 910 << 564;
     }
 
@@ -151,15 +127,9 @@ private slots:
         const GridMetrics m = DistinctMetrics();
         const PenRole major = screen ? PenRole::ScreenMajor : PenRole::PagedMajor;
         const PenRole minor = screen ? PenRole::ScreenMinor : PenRole::Hairline;
-        std::vector<Op> want;
+        QStringList want, got;
         auto line = [&](PenRole pen, int x1, int y1, int x2, int y2) {
-            Op op;
-            op.pen = pen;
-            op.x1 = x1;
-            op.y1 = y1;
-            op.x2 = x2;
-            op.y2 = y2;
-            want.push_back(op);
+            want << Describe(pen, x1, y1, x2, y2);
         };
         const int N = m.nameWidth;
         const int dateTop = g.T + m.dateBand;
@@ -184,52 +154,9 @@ private slots:
         for (int k = 1; k <= 3; ++k)
             line(minor, g.E + k * m.countWidth, 0, g.E + k * m.countWidth, dateTop);
 
-        const std::vector<Op> got = surface.Lines();
-        QCOMPARE(got.size(), want.size());
-        for (std::size_t i = 0; i < got.size(); ++i)
-            QCOMPARE(Describe(got[i]), Describe(want[i]));
-    }
-
-    void labels()
-    {
-        FakeHost host;
-        SeasonPtr season = MakeGridSeason(host, 2, {"J. Smith"});
-        RecordingSurface surface;
-        const Geometry g = DrawAll(surface, *season, host, true);
-        const GridMetrics m = DistinctMetrics();
-        struct Want {
-            const char* text;
-            int x, y;
-            Align align;
-        };
-        const int dateY = InBand(g.T, g.T + m.dateBand, 46);
-        const int labelY = InBand(g.B, g.B + m.rowHeight, 46);
-        const int cw = m.countWidth;
-        const Want wants[] = {
-            {"Against", m.nameWidth - 10, InBand(0, 70, 46), Align::Right},
-            {"Totals for", m.nameWidth - 10, InBand(70, 130, 46), Align::Right},
-            {"Name", m.nameWidth / 2, dateY, Align::Centre},
-            {"Avge", g.W - m.measureWidth / 2, dateY, Align::Centre},
-            {"Pts", g.W - m.measureWidth / 2, labelY, Align::Centre},
-        };
-        for (const Want& w : wants) {
-            const Op* op = surface.FindText(w.text);
-            QVERIFY2(op, w.text);
-            QCOMPARE(op->x1, w.x);
-            QCOMPARE(op->y1, w.y);
-            QCOMPARE(op->align, w.align);
-            QCOMPARE(op->font, FontRole::Main);
-        }
-        const int centres[] = {g.E + cw / 2, g.E + 3 * cw / 2, g.E + 5 * cw / 2};
-        const char* heads[] = {"P", "W", "L"};
-        for (int i = 0; i < 3; ++i) {
-            const std::vector<Op> both = surface.FindTexts(heads[i]);
-            QCOMPARE(both.size(), std::size_t(2));
-            QCOMPARE(both[0].x1, centres[i]);
-            QCOMPARE(both[0].y1, dateY);
-            QCOMPARE(both[1].x1, centres[i]);
-            QCOMPARE(both[1].y1, labelY);
-        }
+        for (const Op& op : surface.Lines())
+            got << Describe(op.pen, op.x1, op.y1, op.x2, op.y2);
+        QCOMPARE(got, want);
     }
 
     void pagedHeaderAndFooter_data()
@@ -259,31 +186,13 @@ private slots:
         RecordingSurface surface;
         DrawResultsGrid(surface, *season, host, request, m);
         const Geometry g = GeometryOf(m, 4 / pagesAcross, 1);
-        const Op* team = surface.FindText("Hollins Green");
-        QVERIFY(team);
-        QCOMPARE(team->x1, 0);
-        QCOMPARE(team->y1, g.H + 150);
-        QCOMPARE(team->align, Align::Left);
-        const Op* league = surface.FindText("Mid-Cheshire League, Division Two");
-        QVERIFY(league);
-        QCOMPARE(league->x1, g.W);
-        QCOMPARE(league->y1, g.H + 150);
-        QCOMPARE(league->align, Align::Right);
-        const Op* date = surface.FindText("13 September 2020");
-        QVERIFY(date);
-        QCOMPARE(date->x1, g.W);
-        QCOMPARE(date->y1, 38 - 150); // the date font's height less the margin
-        QCOMPARE(date->align, Align::Right);
-        if (pageText.isEmpty()) {
-            for (const std::string& s : surface.TextStrings())
-                QVERIFY(s.rfind("Page ", 0) != 0);
-        } else {
-            const Op* p = surface.FindText(pageText.toStdString());
-            QVERIFY(p);
-            QCOMPARE(p->x1, g.W / 2);
-            QCOMPARE(p->y1, 38 - 150);
-            QCOMPARE(p->align, Align::Centre);
-        }
+        QCOMPARE(TextsAt(surface, 0, g.H + 150).at(0).text, std::string("Hollins Green"));
+        QCOMPARE(TextsAt(surface, g.W, g.H + 150).at(0).text,
+                 std::string("Mid-Cheshire League, Division Two"));
+        // The date font's height less the margin.
+        QCOMPARE(TextsAt(surface, g.W, 38 - 150).at(0).text, std::string("13 September 2020"));
+        const std::vector<Op> pageOp = TextsAt(surface, g.W / 2, 38 - 150);
+        QCOMPARE(pageOp.empty() ? QString() : QString::fromStdString(pageOp[0].text), pageText);
     }
 
     void opponentFont_data()
@@ -298,12 +207,8 @@ private slots:
         // named: reading from bottom to top then takes the upward font.
         QTest::newRow("paper, as named")
             << false << false << true << FontRole::Downward << FontRole::Upward << 1;
-        QTest::newRow("paper, reversed")
-            << false << true << true << FontRole::Upward << FontRole::Downward << 1;
         QTest::newRow("paper, kept")
             << false << false << false << FontRole::Downward << FontRole::Downward << 0;
-        QTest::newRow("screen, as named")
-            << true << false << true << FontRole::Downward << FontRole::Upward << 1;
         QTest::newRow("screen, reversed")
             << true << true << true << FontRole::Upward << FontRole::Downward << 1;
     }
@@ -350,12 +255,9 @@ private slots:
         QTest::addColumn<int>("fixturesShown");
         QTest::addColumn<int>("firstRow");
         QTest::addColumn<int>("rows");
-        QTest::newRow("one page") << 12 << 1 << 1 << 20 << 20 << 1 << 0 << 12 << 0 << 20;
-        QTest::newRow("30 across 2, left") << 30 << 2 << 1 << 9 << 9 << 1 << 0 << 15 << 0 << 9;
         QTest::newRow("30 across 2, right") << 30 << 2 << 1 << 9 << 9 << 2 << 15 << 15 << 0 << 9;
         QTest::newRow("31 across 2, right") << 31 << 2 << 1 << 9 << 9 << 2 << 16 << 15 << 0 << 9;
         QTest::newRow("page 3 of 2x2") << 30 << 2 << 2 << 12 << 20 << 3 << 0 << 15 << 12 << 8;
-        QTest::newRow("last page row full") << 5 << 1 << 2 << 12 << 24 << 2 << 0 << 5 << 12 << 12;
         QTest::newRow("last of three rows") << 5 << 1 << 3 << 12 << 25 << 3 << 0 << 5 << 24 << 1;
         QTest::newRow("beyond the job") << 5 << 1 << 3 << 12 << 25 << 4 << 0 << 5 << 0 << 12;
         QTest::newRow("no rows") << 5 << 1 << 1 << 0 << 0 << 1 << 0 << 5 << 0 << 0;
@@ -386,32 +288,6 @@ private slots:
         QCOMPARE(slice.height, GeometryOf(m, slice.fixtures, slice.rows).H);
     }
 
-    void pagedPageThreeDrawsSecondPlayersFirstFixtures()
-    {
-        FakeHost host;
-        SeasonPtr season = MakeGridSeason(host, 4, NumberedPlayers(4));
-        GridMetrics m = DistinctMetrics();
-        m.pagesAcross = 2;
-        m.pagesDown = 2;
-        m.rowsPerPage = 2;
-        GridRequest request;
-        request.screenMode = false;
-        request.rowCount = 4;
-        request.pageNumber = 3;
-        RecordingSurface surface;
-        DrawResultsGrid(surface, *season, host, request, m);
-        const std::vector<std::string> texts = surface.TextStrings();
-        auto has = [&](const char* s) {
-            return std::find(texts.begin(), texts.end(), s) != texts.end();
-        };
-        QVERIFY(has("Opponents 1") && has("Opponents 2"));
-        QVERIFY(!has("Opponents 3") && !has("Opponents 4"));
-        QVERIFY(has("3") && has("4")); // surnames of Player 3 and Player 4
-        QVERIFY(has("Page 3 of 4"));
-        const std::vector<Op> names = surface.FindTexts("Player ");
-        QCOMPARE(names.size(), std::size_t(2));
-    }
-
     void pagedRowsSkipIdlePlayers()
     {
         // Groups sort first, so an idle player of group 1 stands above the
@@ -433,12 +309,10 @@ private slots:
         DrawResultsGrid(surface, *season, host, request, m);
         const Geometry g = GeometryOf(m, 1, 2);
         QVERIFY(surface.FindText("Idle") == nullptr);
-        const Op* cole = surface.FindText("Cole");
-        QVERIFY(cole);
-        QCOMPARE(cole->y1, RowAnchor(g, m, 1));
-        const Op* cell = surface.FindText("21- 3");
-        QVERIFY(cell);
-        QCOMPARE(cell->y1, RowAnchor(g, m, 1));
+        for (const char* text : {"Cole", "21- 3"}) {
+            const Op* op = surface.FindText(text);
+            QVERIFY2(op && op->y1 == RowAnchor(g, m, 1), text);
+        }
     }
 };
 
