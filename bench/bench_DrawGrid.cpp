@@ -10,8 +10,8 @@
 #include "platform/PainterSurface.h"
 #include "support/FakeHost.h"
 #include "support/SeasonBuilder.h"
-#include "view/ResultsGrid.h"
-#include "view/ResultsScreen.h"
+#include "render/ResultsGrid.h"
+#include "render/ResultsScreen.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "platform/PainterSurface.h"
 #include "platform/PrintSetup.h"
 #include "platform/Settings.h"
-#include "print/MatchSheet.h"
-#include "print/PlayerSummaryPrint.h"
-#include "print/TeamResultsPage.h"
-#include "view/ResultsScreen.h"
+#include "render/MatchSheet.h"
+#include "render/PlayerSummaryPrint.h"
+#include "render/TeamResultsPage.h"
+#include "render/ResultsScreen.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QFont>
 
 #include "platform/Settings.h"
-#include "view/Surface.h"
+#include "render/Surface.h"
 
 class QPaintDevice;
 

@@ -11,7 +11,7 @@
 #include <array>
 #include <optional>
 
-#include "view/Surface.h"
+#include "render/Surface.h"
 
 class QPainter;
 

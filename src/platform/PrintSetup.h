@@ -2,7 +2,7 @@
 
 #include <QPageLayout>
 
-#include "print/TeamResultsPage.h"
+#include "render/TeamResultsPage.h"
 
 struct Preferences;
 

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/Shell.h"
+#include "gui/Shell.h"
 #include "model/Recalculate.h"
 #include "platform/Settings.h"
 #include "support/FakeHost.h"

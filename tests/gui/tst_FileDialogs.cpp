@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
-#include "app/FileDialogs.h"
+#include "gui/FileDialogs.h"
 
 namespace {
 

@@ -7,15 +7,15 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
-#include "app/AboutDialog.h"
-#include "app/CommandIds.h"
-#include "app/CommandLine.h"
-#include "app/FileDialogs.h"
-#include "app/FrameMenus.h"
-#include "app/FrameWindow.h"
-#include "app/HelpWindow.h"
-#include "app/RecentFiles.h"
-#include "view/ResultsWindow.h"
+#include "gui/AboutDialog.h"
+#include "gui/CommandIds.h"
+#include "gui/CommandLine.h"
+#include "gui/FileDialogs.h"
+#include "gui/FrameMenus.h"
+#include "gui/FrameWindow.h"
+#include "gui/HelpWindow.h"
+#include "gui/RecentFiles.h"
+#include "gui/ResultsWindow.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "GuiTestSupport.h"
-#include "app/HelpWindow.h"
-#include "app/PreferencesDialog.h"
+#include "gui/HelpWindow.h"
+#include "gui/PreferencesDialog.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "model/Recalculate.h"
 #include "platform/Settings.h"
-#include "print/PrintJob.h"
+#include "gui/PrintJob.h"
 #include "support/FakeHost.h"
 #include "support/SeasonBuilder.h"
 

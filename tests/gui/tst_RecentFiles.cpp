@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "GuiTestSupport.h"
-#include "app/CommandIds.h"
-#include "app/RecentFiles.h"
+#include "gui/CommandIds.h"
+#include "gui/RecentFiles.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "GuiTestSupport.h"
-#include "app/CommandIds.h"
-#include "app/FileDialogs.h"
-#include "app/RecentFiles.h"
-#include "view/ResultsWindow.h"
+#include "gui/CommandIds.h"
+#include "gui/FileDialogs.h"
+#include "gui/RecentFiles.h"
+#include "gui/ResultsWindow.h"
 
 namespace {
 

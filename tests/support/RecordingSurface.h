@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "view/Surface.h"
+#include "render/Surface.h"
 
 // A Surface that draws nothing: it keeps every call in order, with the font,
 // pen, text colour and alignment in force at the time, and answers metric

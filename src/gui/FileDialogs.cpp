@@ -1,0 +1,73 @@
+#include "gui/FileDialogs.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
+
+QStringList FileDialogs::OpenFilters()
+{
+    return {QStringLiteral("Bowls results (*.BWL)"), QStringLiteral("Bowls results text (*.BWT)")};
+}
+
+QStringList FileDialogs::SaveFilters()
+{
+    return {QStringLiteral("Bowls results (*.BWL)")};
+}
+
+namespace {
+
+// Qt's own dialog: native ones can neither take the check box nor promise to
+// match names in both cases.
+void Prepare(QFileDialog& dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    // The patterns match names in any case ("b.bwl", "c.Bwl").
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+}
+
+} // namespace
+
+FileDialogs::OpenChoice FileDialogs::ChooseOpenFile(QWidget* owner)
+{
+    if (nextOpen_) {
+        OpenChoice choice = *nextOpen_;
+        nextOpen_.reset();
+        return choice;
+    }
+
+    QFileDialog dialog(owner, QStringLiteral("Open"));
+    Prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(OpenFilters());
+    dialog.setDefaultSuffix(QStringLiteral("bwl"));
+
+    auto* readOnly = new QCheckBox(QStringLiteral("Open as &read-only"), &dialog);
+    readOnly->setObjectName(QStringLiteral("readOnlyCheck"));
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(readOnly, grid->rowCount(), 0, 1, grid->columnCount());
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), readOnly->isChecked()};
+}
+
+QString FileDialogs::ChooseSaveFile(QWidget* owner)
+{
+    if (nextSave_) {
+        QString path = *nextSave_;
+        nextSave_.reset();
+        return path;
+    }
+
+    QFileDialog dialog(owner, QStringLiteral("Save As"));
+    Prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(SaveFilters());
+    dialog.setDefaultSuffix(QStringLiteral("bwl"));
+    // The overwrite question is the dialog's own (DontConfirmOverwrite stays off).
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,351 @@
+#include "gui/ResultsWindow.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <climits>
+#include <cmath>
+
+#include "gui/CommandIds.h"
+#include "gui/FileDialogs.h"
+#include "gui/FrameMenus.h"
+#include "gui/Shell.h"
+#include "model/FixtureOps.h"
+#include "model/Recalculate.h"
+#include "platform/Cp1252.h"
+#include "platform/GridFonts.h"
+#include "platform/PainterSurface.h"
+#include "platform/SeasonFiles.h"
+#include "platform/Settings.h"
+
+ResultsWindow::ResultsWindow(Shell& shell, SeasonPtr season, QWidget* parent)
+    : QWidget(parent), shell_(shell), host_(shell, this), season_(std::move(season))
+{
+    setObjectName(QStringLiteral("resultsWindow"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(80, 60);
+    if (season_)
+        setWindowTitle(Cp1252ToQString(season_->teamName));
+
+    fixtureBar_ = new QScrollBar(Qt::Horizontal, this);
+    fixtureBar_->setObjectName(QStringLiteral("fixtureScrollBar"));
+    playerBar_ = new QScrollBar(Qt::Vertical, this);
+    playerBar_->setObjectName(QStringLiteral("playerScrollBar"));
+    for (QScrollBar* bar : {fixtureBar_, playerBar_}) {
+        // The grid follows the thumb when it is let go, not while it moves.
+        bar->setTracking(false);
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->setSingleStep(1);
+        bar->hide();
+    }
+    connect(fixtureBar_, &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(Qt::Horizontal, action); });
+    connect(playerBar_, &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(Qt::Vertical, action); });
+
+    shell_.Register(this);
+}
+
+ResultsWindow::~ResultsWindow()
+{
+    shell_.Unregister(this);
+}
+
+QScrollBar* ResultsWindow::FixtureScrollBar() const
+{
+    return fixtureBar_->isHidden() ? nullptr : fixtureBar_;
+}
+
+QScrollBar* ResultsWindow::PlayerScrollBar() const
+{
+    return playerBar_->isHidden() ? nullptr : playerBar_;
+}
+
+bool ResultsWindow::IsActiveResultsWindow() const
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub || !sub->mdiArea())
+        return false;
+    return sub->mdiArea()->currentSubWindow() == sub;
+}
+
+namespace {
+bool quitAfterFirstPaint = false;
+}
+
+void ResultsWindow::SetQuitAfterFirstPaint(bool quit)
+{
+    quitAfterFirstPaint = quit;
+}
+
+void ResultsWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!season_)
+        return;
+
+    const int barExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    ScreenArea area;
+    area.width = width() - barExtent;
+    area.height = height() - barExtent;
+    area.horizontalBarHeight = barExtent;
+    area.verticalBarWidth = barExtent;
+
+    GridPreferences preferences;
+    preferences.minGames = host_.MinGames();
+    preferences.highlightLosses = static_cast<int>(shell_.preferences.highlightLosses);
+
+    PainterSurface surface(&painter, logicalDpiX(), logicalDpiY(), shell_.gridFonts);
+    layout_ = PaintResultsWindow(surface, *season_, host_, area, preferences);
+    PlaceScrollBars();
+    if (quitAfterFirstPaint) {
+        quitAfterFirstPaint = false;
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+
+    if (IsActiveResultsWindow() && window()->isActiveWindow() && !hasFocus())
+        setFocus();
+}
+
+void ResultsWindow::PlaceScrollBars()
+{
+    Season& s = *season_;
+    if (layout_.tooSmall) {
+        fixtureBar_->hide();
+        playerBar_->hide();
+        return;
+    }
+    // A bar, once placed, stays until the layout changes; the scroll
+    // handling moves its thumb.
+    if (s.layoutChanged) {
+        fixtureBar_->hide();
+        playerBar_->hide();
+        s.layoutChanged = false;
+    }
+    auto place = [](QScrollBar* bar, const Rect& r, int count, int visible, int first) {
+        bar->setRange(0, std::max(0, count - visible));
+        bar->setPageStep(std::max(1, visible));
+        bar->setSliderPosition(first);
+        bar->setValue(first);
+        bar->setGeometry(r.left, r.top, std::max(1, r.right - r.left),
+                         std::max(1, r.bottom - r.top));
+        bar->show();
+    };
+    if (fixtureBar_->isHidden() && layout_.horizontalBarNeeded)
+        place(fixtureBar_, layout_.horizontalBar, s.fixtureCount, s.visibleFixtures,
+              s.firstFixture);
+    if (playerBar_->isHidden() && layout_.verticalBarNeeded)
+        place(playerBar_, layout_.verticalBar, s.playerCount, s.visiblePlayers, s.firstPlayer);
+}
+
+void ResultsWindow::resizeEvent(QResizeEvent* event)
+{
+    if (season_)
+        season_->layoutChanged = true;
+    QWidget::resizeEvent(event);
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event)
+{
+    if (CloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool ResultsWindow::CloseQuery()
+{
+    if (!season_)
+        return true;
+    Season& s = *season_;
+    if (!s.untitled)
+        host_.AddRecentFile(s.filePath);
+    if (s.modified) {
+        const std::string question = "File " + s.filePath + " not saved.\nSave it now?";
+        switch (host_.Ask(question, "Results", Buttons::YesNoCancel, Answer::Yes)) {
+        case Answer::Yes:
+            Command(Command::Save);
+            // A failed or cancelled save keeps the window and the season.
+            if (!season_ || season_->modified)
+                return false;
+            break;
+        case Answer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    {
+        WaitCursor wait(host_);
+        FreeSeason(season_);
+    }
+    fixtureBar_->hide();
+    playerBar_->hide();
+    return true;
+}
+
+void ResultsWindow::Command(int command)
+{
+    if (!season_ || !FrameMenus::IsAvailable(command))
+        return;
+    switch (command) {
+    case Command::Save:
+        Save(false);
+        return;
+    case Command::SaveAs:
+        Save(true);
+        return;
+    case Command::DeleteFixture:
+        DeleteSelectedFixture();
+        return;
+    case Command::PrintTeamResults:
+        Print(PrintJobKind::TeamResults, 0);
+        return;
+    case Command::PrintMatchSheet:
+        PrintSelectedMatchSheet();
+        return;
+    case Command::PrintPlayerSummary:
+        if (season_->selectedPlayer >= 0)
+            Print(PrintJobKind::PlayerSummary, season_->selectedPlayer);
+        return;
+    case Command::Font:
+        ChooseFont();
+        return;
+    default:
+        // Commands of the frame, and of dialogs this program does not have.
+        return;
+    }
+}
+
+void ResultsWindow::Save(bool saveAs)
+{
+    SaveSeason(host_, *season_, saveAs, [this] { return shell_.Dialogs().ChooseSaveFile(this); });
+}
+
+void ResultsWindow::Print(PrintJobKind kind, int argument)
+{
+    if (PrintJob(this, host_, *season_, shell_.preferences, kind, argument, shell_.printDialog) ==
+        0)
+        host_.ShowMessage("Could not print file", "Debug", MessageIcon::Exclamation);
+}
+
+void ResultsWindow::PrintMatchSheet(int fixtureIndex)
+{
+    if (season_)
+        Print(PrintJobKind::MatchSheet, fixtureIndex);
+}
+
+void ResultsWindow::PrintSelectedMatchSheet()
+{
+    Season& s = *season_;
+    Fixture* fixture = s.selectedFixture >= 0 ? s.FixtureAt(s.selectedFixture) : nullptr;
+    if (!fixture) {
+        host_.ShowMessage("Cannot find match to print", "Program error", MessageIcon::Exclamation);
+        return;
+    }
+    // The sheet shows the handicap that applies at the fixture's venue.
+    fixture->handicap = fixture->venue == Away ? s.awayHandicap : s.homeHandicap;
+    if (fixture->result == 0 &&
+        host_.Ask("This match has not yet been played.\nDo you want to print a blank result sheet?",
+                  "Bowls results", Buttons::YesNo, Answer::Yes) != Answer::Yes)
+        return;
+    PrintMatchSheet(s.selectedFixture);
+}
+
+void ResultsWindow::DeleteSelectedFixture()
+{
+    Season& s = *season_;
+    if (s.selectedFixture < 0)
+        return;
+    if (!DeleteFixture(s, host_, s.selectedFixture, true))
+        return;
+    Recalculate(s, host_, false);
+    update();
+    UpdateMenuItems();
+}
+
+void ResultsWindow::RecomputeAndRepaint(bool layoutChanged)
+{
+    if (!season_)
+        return;
+    Recalculate(*season_, host_, false);
+    if (layoutChanged)
+        season_->layoutChanged = true;
+    update();
+}
+
+void ResultsWindow::UpdateMenuItems()
+{
+    if (!shell_.menus || !IsActiveResultsWindow())
+        return;
+    const bool fixture = season_ && season_->selectedFixture >= 0;
+    const bool player = season_ && season_->selectedPlayer >= 0;
+    for (int command :
+         {Command::EditFixture, Command::InsertFixtureBefore, Command::InsertFixtureAfter,
+          Command::DeleteFixture, Command::PrintMatchSheet})
+        shell_.menus->SetEnabled(command, fixture);
+    for (int command : {Command::EditPlayer, Command::PrintPlayerSummary})
+        shell_.menus->SetEnabled(command, player);
+}
+
+namespace {
+
+// Font heights are kept in 0.1 mm; the font dialog speaks points. A negative
+// height is the character (em) height, as a point size is.
+constexpr double kUnitsPerPoint = 254.0 / 72.0;
+
+QFont DialogFont(const GridFontDescription& description)
+{
+    QFont font = DefaultRomanFont();
+    if (!description.face.empty())
+        font.setFamily(
+            QString::fromUtf8(description.face.data(), static_cast<qsizetype>(description.face.size())));
+    font.setWeight(
+        static_cast<QFont::Weight>(std::clamp(description.weight <= 0 ? 400 : description.weight, 1, 1000)));
+    font.setItalic(description.italic);
+    const int height = description.height == 0 ? -40 : description.height;
+    font.setPointSizeF(std::max(1.0, std::abs(height) / kUnitsPerPoint));
+    return font;
+}
+
+} // namespace
+
+void ResultsWindow::ChooseFont()
+{
+    const std::optional<QFont> chosen = shell_.ChooseFont(DialogFont(shell_.gridFonts), this);
+    if (!chosen)
+        return;
+
+    double units = 0;
+    if (chosen->pointSizeF() > 0)
+        units = chosen->pointSizeF() * kUnitsPerPoint;
+    else if (chosen->pixelSize() > 0)
+        units = chosen->pixelSize() * 254.0 / logicalDpiY();
+    const int height = -std::max(1, static_cast<int>(std::lround(units)));
+
+    // The fonts are always made from what the store holds; a failed write
+    // leaves the old value there, and so in the grid.
+    const QByteArray face = chosen->family().toUtf8();
+    WriteTextSetting(kSettingsKey, kFontNameSetting,
+                     std::string_view(face.constData(), static_cast<std::size_t>(face.size())));
+    WriteNumberSetting(kSettingsKey, kFontWeightSetting, chosen->weight());
+    WriteNumberSetting(kSettingsKey, kFontItalicSetting, chosen->italic() ? 1 : 0);
+    WriteNumberSetting(kSettingsKey, kFontHeightSetting, height);
+    shell_.gridFonts = CreateGridFonts();
+
+    // Every window draws with these fonts, so every grid is laid out again.
+    for (ResultsWindow* w : shell_.Windows()) {
+        if (Season* s = w->GetSeason())
+            s->layoutChanged = true;
+        w->update();
+    }
+}
