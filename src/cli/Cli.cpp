@@ -3,7 +3,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include <climits>
 #include <cstdint>
 
 #include "TesselVersion.h"
@@ -95,11 +94,7 @@ int RunCli(const QStringList& arguments, std::ostream& out, std::ostream& err)
         if (!ok || minGames < 0)
             return UsageError(err, "--min-games needs a whole number of 0 or more");
     } else {
-        // The preference is an unsigned number; read it as the desktop program
-        // does, where one beyond the largest int is as good as the largest.
-        const std::uint32_t stored = LoadPreferences().minGames;
-        minGames = stored > static_cast<std::uint32_t>(INT_MAX) ? INT_MAX
-                                                               : static_cast<int>(stored);
+        minGames = MinGamesForRanking(LoadPreferences().minGames);
     }
 
     CliHost host(err, minGames, CliNow());

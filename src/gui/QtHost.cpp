@@ -3,11 +3,10 @@
 #include <QGuiApplication>
 #include <QLocale>
 
-#include <climits>
-
 #include "gui/RecentFiles.h"
 #include "gui/Shell.h"
 #include "platform/SeasonFiles.h"
+#include "platform/Settings.h"
 #include "gui/ResultsWindow.h"
 
 QtHost::QtHost(Shell& shell, QWidget* owner) : shell_(shell), owner_(owner)
@@ -52,10 +51,7 @@ void QtHost::EndWait()
 
 int QtHost::MinGames()
 {
-    // Stored as an unsigned number; one beyond INT_MAX can never be reached
-    // by a player's appearances, so it is as good as INT_MAX.
-    const auto minGames = shell_.preferences.minGames;
-    return minGames > static_cast<std::uint32_t>(INT_MAX) ? INT_MAX : static_cast<int>(minGames);
+    return MinGamesForRanking(shell_.preferences.minGames);
 }
 
 void QtHost::SelectRow(Season& season, int fixture, int playerRow)

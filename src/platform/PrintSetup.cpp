@@ -22,7 +22,7 @@ PrintableArea PrintableAreaOf(const QPageLayout& layout, int dpi)
 TeamPrintOptions TeamPrintOptionsFrom(const Preferences& preferences)
 {
     TeamPrintOptions options;
-    options.grid.minGames = static_cast<int>(preferences.minGames);
+    options.grid.minGames = MinGamesForRanking(preferences.minGames);
     options.grid.highlightLosses = static_cast<int>(preferences.highlightLosses);
     options.minPrintScale = static_cast<int>(std::lround(preferences.minPrintScale * 100.0));
     return options;

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include <charconv>
+#include <climits>
 #include <limits>
 
 namespace {
@@ -273,6 +274,11 @@ Preferences LoadPreferences()
         static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kHighlightLossesSetting, 0));
     p.minPrintScale = ReadNumberSetting(kSettingsKey, kMinPrintScaleSetting, 70) / 100.0;
     return p;
+}
+
+int MinGamesForRanking(std::uint32_t stored)
+{
+    return stored > static_cast<std::uint32_t>(INT_MAX) ? INT_MAX : static_cast<int>(stored);
 }
 
 GridFontSettings LoadGridFontSettings()

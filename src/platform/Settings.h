@@ -99,6 +99,12 @@ struct Preferences {
 
 Preferences LoadPreferences();
 
+// The MinGames preference as the ranking takes it. It is stored unsigned; a
+// value beyond the largest int can never be reached by a player's
+// appearances, so it counts as the largest int (never as a negative "no
+// minimum"). The screen, the printouts and tessel-cli all read it this way.
+int MinGamesForRanking(std::uint32_t stored);
+
 // The stored description of the results grid's font.
 struct GridFontSettings {
     std::string faceName = "Times New Roman"; // UTF-8, at most 31 characters

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <climits>
+
+#include "platform/PrintSetup.h"
 #include "platform/Settings.h"
 
 namespace {
@@ -206,6 +209,28 @@ private slots:
         QTEST(uint(p.homeOnLeftPrinter), "homeOnLeftPrinter");
         QTEST(uint(p.highlightLosses), "highlightLosses");
         QTEST(p.minPrintScale, "minPrintScale");
+    }
+
+    // The printed team results rank players with the MinGames the screen
+    // uses: a stored value beyond the largest int is the largest int, never
+    // a negative "no minimum".
+    void minGamesOnPaper_data()
+    {
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<int>("minGames");
+        QTest::newRow("zero") << QByteArray("MinGames=0\n") << 0;
+        QTest::newRow("largest int") << QByteArray("MinGames=2147483647\n") << INT_MAX;
+        QTest::newRow("2^31") << QByteArray("MinGames=-2147483648\n") << INT_MAX;
+        QTest::newRow("2^32 - 1") << QByteArray("MinGames=-1\n") << INT_MAX;
+    }
+    void minGamesOnPaper()
+    {
+        QFETCH(QByteArray, user);
+        Put(UserRoot(), user);
+        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
+        const Preferences p = LoadPreferences();
+        QTEST(TeamPrintOptionsFrom(p).grid.minGames, "minGames");
+        QTEST(MinGamesForRanking(p.minGames), "minGames");
     }
 
     void gridFont_data()
