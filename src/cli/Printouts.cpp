@@ -56,52 +56,8 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
     // The PDF is written to memory first, so that a failed printout never
     // leaves a half-written file behind.
     QByteArray pdf;
-    bool drawn = false;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfDpi);
-        writer.setCreator(QStringLiteral("Tessel"));
-        writer.setTitle(season.teamName.empty() ? QStringLiteral("Tessel")
-                                                : Cp1252ToQString(season.teamName));
-        const QPageLayout layout(QPageSize(QPageSize::A4),
-                                 landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                 QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                                 QPageLayout::Millimeter);
-        writer.setPageLayout(layout);
-
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return false;
-        PainterSurface surface(&painter, kPdfDpi, kPdfDpi, CreateGridFonts());
-        const PrintableArea area = PrintableAreaOf(writer.pageLayout(), kPdfDpi);
-        const int widthMm = area.widthMm;
-        const int heightMm = area.heightMm;
-
-        switch (kind) {
-        case PrintKind::Team: {
-            const TeamPrintOptions options = TeamPrintOptionsFrom(preferences);
-            TeamPrintLayout plan;
-            const int total = PrintTeamResultsPage(surface, season, host, area, options, 1, true, plan);
-            for (int page = 2; page <= total; ++page) {
-                writer.newPage();
-                PrintTeamResultsPage(surface, season, host, area, options, page, false, plan);
-            }
-            drawn = true;
-            break;
-        }
-        case PrintKind::Sheet:
-            drawn = PrintMatchSheet(surface, host, season, season.FixtureAt(index), widthMm, heightMm,
-                                    preferences.homeOnLeftPrinter != 0);
-            break;
-        case PrintKind::Player:
-            drawn = PrintPlayerSummary(surface, host, season, index, widthMm, heightMm);
-            break;
-        }
-        painter.end();
-    }
-    if (!drawn)
+    QBuffer buffer(&pdf);
+    if (!WritePdf(buffer, season, host, preferences, kind, index, landscape))
         return false;
 
     QSaveFile file(path);
@@ -110,6 +66,68 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
         return false;
     }
     return true;
+}
+
+bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& preferences,
+              PrintKind kind, int index, bool landscape)
+{
+    if (!device.isOpen() && !device.open(QIODevice::WriteOnly)) {
+        host.ShowError("Cannot write file");
+        return false;
+    }
+    QPdfWriter writer(&device);
+    writer.setResolution(kPdfDpi);
+    writer.setCreator(QStringLiteral("Tessel"));
+    writer.setTitle(season.teamName.empty() ? QStringLiteral("Tessel")
+                                            : Cp1252ToQString(season.teamName));
+    const QPageLayout layout(QPageSize(QPageSize::A4),
+                             landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                             QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                             QPageLayout::Millimeter);
+    writer.setPageLayout(layout);
+
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        host.ShowError("Cannot write file");
+        return false;
+    }
+    PainterSurface surface(&painter, kPdfDpi, kPdfDpi, CreateGridFonts());
+    const PrintableArea area = PrintableAreaOf(writer.pageLayout(), kPdfDpi);
+
+    bool drawn = false;
+    bool written = true;
+    switch (kind) {
+    case PrintKind::Team: {
+        const TeamPrintOptions options = TeamPrintOptionsFrom(preferences);
+        TeamPrintLayout plan;
+        const int total = PrintTeamResultsPage(surface, season, host, area, options, 1, true, plan);
+        for (int page = 2; page <= total && written; ++page) {
+            written = writer.newPage();
+            if (written)
+                PrintTeamResultsPage(surface, season, host, area, options, page, false, plan);
+        }
+        drawn = true;
+        break;
+    }
+    case PrintKind::Sheet:
+        drawn = PrintMatchSheet(surface, host, season, season.FixtureAt(index), area.widthMm,
+                                area.heightMm, preferences.homeOnLeftPrinter != 0);
+        break;
+    case PrintKind::Player:
+        drawn = PrintPlayerSummary(surface, host, season, index, area.widthMm, area.heightMm);
+        break;
+    }
+    if (!painter.end())
+        written = false;
+    // The PDF engine notices a failing file only now and then; ask the file.
+    if (const auto* file = qobject_cast<const QFileDevice*>(&device);
+        file && file->error() != QFileDevice::NoError)
+        written = false;
+    if (!written) {
+        host.ShowError("Cannot write file");
+        return false;
+    }
+    return drawn;
 }
 
 bool RenderToPng(Season& season, Host& host, const Preferences& preferences, QSize size,

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QSize>
 
+class QIODevice;
 struct Season;
 class Host;
 struct Preferences;
@@ -17,6 +18,14 @@ enum class PrintKind { Team, Sheet, Player };
 // printout could not be drawn (the user has been told).
 bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
                 int index, bool landscape, const QString& path);
+
+// Draws the printout as a PDF into device, opening it first unless it is open.
+// False, the user told, when the device cannot be opened, a page cannot be
+// started, the document cannot be finished or the device reports an error;
+// false too when the printout could not be drawn (the renderer has told the
+// user). The questions of PrintToPdf are not asked here.
+bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& preferences,
+              PrintKind kind, int index, bool landscape);
 
 // Draws the results grid as the results window shows it (nothing selected,
 // scrolled to the top left) into a PNG of the given pixel size.

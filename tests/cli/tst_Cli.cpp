@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/Cli.h"
+#include "cli/Printouts.h"
 #include "files/BinaryFormat.h"
 #include "model/Dates.h"
 #include "model/Recalculate.h"
@@ -368,6 +369,32 @@ private slots:
         QVERIFY(ink);
         run = Cli({QStringLiteral("render"), QStringLiteral("--size"), QStringLiteral("900"), QStringLiteral("-o"), out, seasonPath});
         QCOMPARE(run.status, 2);
+    }
+
+    // A PDF the device did not take is a failure told to the user, never an
+    // empty or cut-short file passed off as done.
+    void pdfDevice_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("openFirst"); // unbuffered, so that a full disk shows at once
+        QTest::addColumn<bool>("written");
+        QTest::newRow("writable") << QStringLiteral("ok.pdf") << false << true;
+        QTest::newRow("cannot open") << QStringLiteral("/nonexistent/dir/out.pdf") << false << false;
+        QTest::newRow("disk full") << QStringLiteral("/dev/full") << true << false;
+    }
+    void pdfDevice()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, openFirst);
+        QFETCH(bool, written);
+        FakeHost builder, host;
+        SeasonPtr season = SmallSeason(builder);
+        QFile file(QDir::isAbsolutePath(path) ? path : dir.filePath(path));
+        if (openFirst)
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QCOMPARE(WritePdf(file, *season, host, Preferences{}, PrintKind::Team, 0, true), written);
+        QCOMPARE(host.Texts(), written ? std::vector<std::string>{}
+                                       : std::vector<std::string>{"Cannot write file"});
     }
 
     void convertToUnwritablePathFails()
