@@ -12,36 +12,36 @@ int RunPrint(const CliRun& run)
     if (const int status = CheckOutputOptions(run))
         return status;
 
-    PrintKind kind = PrintKind::Team;
+    PrintoutKind kind = PrintoutKind::TeamResults;
     const QString& what = args.positional[1];
     if (what == QStringLiteral("team"))
-        kind = PrintKind::Team;
+        kind = PrintoutKind::TeamResults;
     else if (what == QStringLiteral("sheet"))
-        kind = PrintKind::Sheet;
+        kind = PrintoutKind::MatchSheet;
     else if (what == QStringLiteral("player"))
-        kind = PrintKind::Player;
+        kind = PrintoutKind::PlayerSummary;
     else
         return UsageError(run.err, "print what? team, sheet or player");
 
     int index = 0;
     QSize size;
-    if (const int status = ReadIndexAndSize(run, kind == PrintKind::Sheet, index, size))
+    if (const int status = ReadIndexAndSize(run, kind == PrintoutKind::MatchSheet, index, size))
         return status;
 
     SeasonPtr season = OpenSeasonPath(run.host, args.positional.last(), false);
     if (!season)
         return 1;
-    if (kind == PrintKind::Sheet && (index < 0 || index >= static_cast<int>(season->fixtures.size())))
+    if (kind == PrintoutKind::MatchSheet && (index < 0 || index >= static_cast<int>(season->fixtures.size())))
         return UsageError(run.err, "--fixture is out of range: the season has " +
                                        std::to_string(season->fixtures.size()) + " fixtures");
-    if (kind == PrintKind::Player && (index < 0 || index >= static_cast<int>(season->players.size())))
+    if (kind == PrintoutKind::PlayerSummary && (index < 0 || index >= static_cast<int>(season->players.size())))
         return UsageError(run.err, "--player is out of range: the season has " +
                                        std::to_string(season->players.size()) + " players");
 
     Preferences preferences = LoadPreferences();
     preferences.minGames = static_cast<std::uint32_t>(run.minGames);
     // Team results are best in landscape; the others in portrait.
-    bool landscape = kind == PrintKind::Team;
+    bool landscape = kind == PrintoutKind::TeamResults;
     if (args.portrait)
         landscape = false;
     if (args.landscape)

@@ -15,9 +15,7 @@
 #include "platform/PainterSurface.h"
 #include "platform/PrintSetup.h"
 #include "platform/Settings.h"
-#include "render/MatchSheet.h"
-#include "render/PlayerSummaryPrint.h"
-#include "render/TeamResultsPage.h"
+#include "render/Printout.h"
 #include "render/ResultsScreen.h"
 
 namespace {
@@ -31,27 +29,18 @@ constexpr int kScrollBarThickness = 17;
 
 } // namespace
 
-bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
+bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintoutKind kind,
                 int index, bool landscape, const QString& path)
 {
-    // The questions the desktop program asks before these printouts.
-    if (kind == PrintKind::Sheet) {
-        if (Fixture* fixture = season.FixtureAt(index)) {
-            // The sheet shows the handicap that applies at the fixture's venue.
-            fixture->handicap = fixture->venue == Away ? season.awayHandicap : season.homeHandicap;
-            if (fixture->result == 0 &&
-                host.Ask("This match has not yet been played.\n"
-                         "Do you want to print a blank result sheet?",
-                         "Bowls results", Buttons::YesNo, Answer::Yes) != Answer::Yes)
-                return false;
-        }
+    // The questions the desktop program asks before these printouts; asking
+    // for portrait is the Yes to the landscape one.
+    if (kind == PrintoutKind::MatchSheet) {
+        Fixture* fixture = season.FixtureAt(index);
+        if (fixture && !PrepareStoredMatchSheet(season, host, *fixture))
+            return false;
     }
-    if (kind == PrintKind::Team && !landscape) {
-        // Asking for portrait is the Yes to this question.
-        host.ShowMessage("Landscape mode is better for this printout. If you continue, the "
-                         "output will have to be squeezed to fit. Continue anyway?",
-                         "Print", MessageIcon::Question);
-    }
+    if (kind == PrintoutKind::TeamResults && !landscape)
+        ContinueTeamResultsInPortrait(host, true);
 
     // The PDF is written to memory first, so that a failed printout never
     // leaves a half-written file behind.
@@ -69,7 +58,7 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
 }
 
 bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& preferences,
-              PrintKind kind, int index, bool landscape)
+              PrintoutKind kind, int index, bool landscape)
 {
     if (!device.isOpen() && !device.open(QIODevice::WriteOnly)) {
         host.ShowError("Cannot write file");
@@ -94,29 +83,10 @@ bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& 
     PainterSurface surface(&painter, kPdfDpi, kPdfDpi, CreateGridFonts());
     const PrintableArea area = PrintableAreaOf(writer.pageLayout(), kPdfDpi);
 
-    bool drawn = false;
     bool written = true;
-    switch (kind) {
-    case PrintKind::Team: {
-        const TeamPrintOptions options = TeamPrintOptionsFrom(preferences);
-        TeamPrintLayout plan;
-        const int total = PrintTeamResultsPage(surface, season, host, area, options, 1, true, plan);
-        for (int page = 2; page <= total && written; ++page) {
-            written = writer.newPage();
-            if (written)
-                PrintTeamResultsPage(surface, season, host, area, options, page, false, plan);
-        }
-        drawn = true;
-        break;
-    }
-    case PrintKind::Sheet:
-        drawn = PrintMatchSheet(surface, host, season, season.FixtureAt(index), area.widthMm,
-                                area.heightMm, preferences.homeOnLeftPrinter != 0);
-        break;
-    case PrintKind::Player:
-        drawn = PrintPlayerSummary(surface, host, season, index, area.widthMm, area.heightMm);
-        break;
-    }
+    const bool drawn = DrawPrintout(surface, season, host, area, PrintoutOptionsFrom(preferences),
+                                    Printout{kind, index, nullptr}, {}, true,
+                                    [&writer, &written] { return written = writer.newPage(); });
     if (!painter.end())
         written = false;
     // The PDF engine notices a failing file only now and then; ask the file.

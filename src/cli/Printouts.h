@@ -3,12 +3,12 @@
 #include <QString>
 #include <QSize>
 
+#include "render/Printout.h"
+
 class QIODevice;
 struct Season;
 class Host;
 struct Preferences;
-
-enum class PrintKind { Team, Sheet, Player };
 
 // Writes a printout of the season as an A4 PDF. index is the fixture (Sheet)
 // or the player's ranked position (Player). The desktop program's questions
@@ -16,7 +16,7 @@ enum class PrintKind { Team, Sheet, Player };
 // for team results in portrait the landscape question, which asking for
 // portrait has answered Yes. False when the file could not be written or the
 // printout could not be drawn (the user has been told).
-bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintKind kind,
+bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, PrintoutKind kind,
                 int index, bool landscape, const QString& path);
 
 // Draws the printout as a PDF into device, opening it first unless it is open.
@@ -25,7 +25,7 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
 // false too when the printout could not be drawn (the renderer has told the
 // user). The questions of PrintToPdf are not asked here.
 bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& preferences,
-              PrintKind kind, int index, bool landscape);
+              PrintoutKind kind, int index, bool landscape);
 
 // Draws the results grid as the results window shows it (nothing selected,
 // scrolled to the top left) into a PNG of the given pixel size.

@@ -15,9 +15,7 @@
 #include "platform/PainterSurface.h"
 #include "platform/PrintSetup.h"
 #include "platform/Settings.h"
-#include "render/MatchSheet.h"
-#include "render/PlayerSummaryPrint.h"
-#include "render/TeamResultsPage.h"
+#include "render/Printout.h"
 
 namespace {
 
@@ -69,10 +67,16 @@ bool RunPrintDialog(QWidget* owner, QPrinter& printer, bool teamResults)
     return dialog.exec() == QDialog::Accepted;
 }
 
-int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& preferences,
+int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences& preferences,
              PrintJobKind kind, int argument, const PrintDialogRunner& runDialog)
 {
-    const bool team = kind == PrintJobKind::TeamResults;
+    return PrintJob(owner, host, season, preferences, Printout{kind, argument, nullptr}, runDialog);
+}
+
+int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences& preferences,
+             const Printout& printout, const PrintDialogRunner& runDialog)
+{
+    const bool team = printout.kind == PrintoutKind::TeamResults;
     QPrinter printer(QPrinter::HighResolution);
     // The grid reads best on landscape A4; the single-page printouts keep
     // whatever paper the printer is set up for.
@@ -85,14 +89,9 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
     if (!runDialog(owner, printer, team))
         return 1;
 
-    if (team && printer.pageLayout().orientation() != QPageLayout::Landscape) {
-        const Answer answer = host.Ask(
-            "Landscape mode is better for this printout. If you continue, the output will have "
-            "to be squeezed to fit. Continue anyway?",
-            "Print", Buttons::YesNo, Answer::No);
-        if (answer != Answer::Yes)
-            return 1;
-    }
+    if (team && printer.pageLayout().orientation() != QPageLayout::Landscape &&
+        !ContinueTeamResultsInPortrait(host, false))
+        return 1;
 
     DisabledWhilePrinting disabled(owner);
 
@@ -108,64 +107,24 @@ int PrintJob(QWidget* owner, Host& host, Season& season, const Preferences& pref
     const int dpi = printer.resolution();
     PainterSurface surface(&painter, dpi, dpi, CreateGridFonts());
     const PrintableArea area = PrintableAreaOf(printer.pageLayout(), dpi);
-    const int widthMm = area.widthMm;
-    const int heightMm = area.heightMm;
 
-    bool failed = false;
+    std::vector<PageRange> ranges;
+    const bool allPages = printer.printRange() != QPrinter::PageRange;
+    if (!allPages) {
+        for (const auto& range : printer.pageRanges().toRangeList())
+            ranges.push_back({range.from, range.to});
+    }
+    // A refusal of newPage() is the page failing to end and the next to start.
     bool pageRefused = false;
-    bool anyPage = false;
-    // Every page after the first starts with newPage(); a refusal there is the
-    // page failing to end and the next to start.
-    auto nextPage = [&]() {
-        if (!anyPage) {
-            anyPage = true;
-            return true;
-        }
-        if (printer.newPage())
-            return true;
-        host.ShowError(PrinterError("EndPage", 0));
-        failed = true;
-        pageRefused = true;
-        return false;
-    };
-
-    switch (kind) {
-    case PrintJobKind::MatchSheet: {
-        nextPage();
-        const Fixture* fixture = season.FixtureAt(argument);
-        if (!PrintMatchSheet(surface, host, season, fixture, widthMm, heightMm,
-                             preferences.homeOnLeftPrinter != 0))
-            failed = true;
-        break;
-    }
-    case PrintJobKind::PlayerSummary:
-        nextPage();
-        if (!PrintPlayerSummary(surface, host, season, argument, widthMm, heightMm))
-            failed = true;
-        break;
-    case PrintJobKind::TeamResults: {
-        const TeamPrintOptions options = TeamPrintOptionsFrom(preferences);
-
-        // The layout is planned before the first page so that "all pages"
-        // means every page of this job, however many.
-        const TeamPrintLayout planned = LayOutTeamResults(surface, season, area, options.minPrintScale);
-        std::vector<PageRange> ranges;
-        const bool allPages = printer.printRange() != QPrinter::PageRange;
-        if (!allPages) {
-            for (const auto& range : printer.pageRanges().toRangeList())
-                ranges.push_back({range.from, range.to});
-        }
-        TeamPrintLayout layout;
-        bool first = true;
-        for (int page : TeamResultsPagesToPrint(ranges, allPages, planned.totalPages)) {
-            if (!nextPage())
-                break;
-            PrintTeamResultsPage(surface, season, host, area, options, page, first, layout);
-            first = false;
-        }
-        break;
-    }
-    }
+    const bool drawn = DrawPrintout(surface, season, host, area, PrintoutOptionsFrom(preferences),
+                                    printout, ranges, allPages, [&]() {
+                                        if (printer.newPage())
+                                            return true;
+                                        host.ShowError(PrinterError("EndPage", 0));
+                                        pageRefused = true;
+                                        return false;
+                                    });
+    bool failed = !drawn || pageRefused;
 
     // A refused page is the last printer reply when the document ends, so
     // the end is reported as failed whether or not ending itself succeeds.

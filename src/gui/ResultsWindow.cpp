@@ -208,14 +208,14 @@ void ResultsWindow::Command(int command)
         DeleteSelectedFixture();
         return;
     case Command::PrintTeamResults:
-        Print(PrintJobKind::TeamResults, 0);
+        Print(Printout{PrintoutKind::TeamResults, 0, nullptr});
         return;
     case Command::PrintMatchSheet:
         PrintSelectedMatchSheet();
         return;
     case Command::PrintPlayerSummary:
         if (season_->selectedPlayer >= 0)
-            Print(PrintJobKind::PlayerSummary, season_->selectedPlayer);
+            Print(Printout{PrintoutKind::PlayerSummary, season_->selectedPlayer, nullptr});
         return;
     case Command::Font:
         ChooseFont();
@@ -231,17 +231,22 @@ void ResultsWindow::Save(bool saveAs)
     SaveSeason(host_, *season_, saveAs, [this] { return shell_.Dialogs().ChooseSaveFile(this); });
 }
 
-void ResultsWindow::Print(PrintJobKind kind, int argument)
+void ResultsWindow::Print(const Printout& printout)
 {
-    if (PrintJob(this, host_, *season_, shell_.preferences, kind, argument, shell_.printDialog) ==
-        0)
+    if (PrintJob(this, host_, *season_, shell_.preferences, printout, shell_.printDialog) == 0)
         host_.ShowMessage("Could not print file", "Debug", MessageIcon::Exclamation);
 }
 
 void ResultsWindow::PrintMatchSheet(int fixtureIndex)
 {
     if (season_)
-        Print(PrintJobKind::MatchSheet, fixtureIndex);
+        Print(Printout{PrintoutKind::MatchSheet, fixtureIndex, nullptr});
+}
+
+void ResultsWindow::PrintMatchSheet(const Fixture& fixture)
+{
+    if (season_)
+        Print(Printout{PrintoutKind::MatchSheet, -1, &fixture});
 }
 
 void ResultsWindow::PrintSelectedMatchSheet()
@@ -252,11 +257,7 @@ void ResultsWindow::PrintSelectedMatchSheet()
         host_.ShowMessage("Cannot find match to print", "Program error", MessageIcon::Exclamation);
         return;
     }
-    // The sheet shows the handicap that applies at the fixture's venue.
-    fixture->handicap = fixture->venue == Away ? s.awayHandicap : s.homeHandicap;
-    if (fixture->result == 0 &&
-        host_.Ask("This match has not yet been played.\nDo you want to print a blank result sheet?",
-                  "Bowls results", Buttons::YesNo, Answer::Yes) != Answer::Yes)
+    if (!PrepareStoredMatchSheet(s, host_, *fixture))
         return;
     PrintMatchSheet(s.selectedFixture);
 }

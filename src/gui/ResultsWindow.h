@@ -47,6 +47,9 @@ public:
     // Prints the match sheet of the fixture at index (the editor's Print
     // button asks for it too); tells the user when printing failed.
     void PrintMatchSheet(int fixtureIndex);
+    // Prints the match sheet of fixture as it stands (the fixture editor's
+    // working copy), nothing taken from the season first.
+    void PrintMatchSheet(const Fixture& fixture);
 
     // Whether the window may close: offers to save a modified season, and
     // frees the season when the answer allows the close.
@@ -89,7 +92,7 @@ private:
     void Save(bool saveAs);
     void DeleteSelectedFixture();
     void PrintSelectedMatchSheet();
-    void Print(PrintJobKind kind, int argument);
+    void Print(const Printout& printout);
     void ChooseFont();
 
     Shell& shell_;

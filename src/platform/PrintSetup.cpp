@@ -27,3 +27,11 @@ TeamPrintOptions TeamPrintOptionsFrom(const Preferences& preferences)
     options.minPrintScale = static_cast<int>(std::lround(preferences.minPrintScale * 100.0));
     return options;
 }
+
+PrintoutOptions PrintoutOptionsFrom(const Preferences& preferences)
+{
+    PrintoutOptions options;
+    options.team = TeamPrintOptionsFrom(preferences);
+    options.homeOnLeft = preferences.homeOnLeftPrinter != 0;
+    return options;
+}

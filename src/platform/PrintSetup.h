@@ -2,6 +2,7 @@
 
 #include <QPageLayout>
 
+#include "render/Printout.h"
 #include "render/TeamResultsPage.h"
 
 struct Preferences;
@@ -14,3 +15,6 @@ PrintableArea PrintableAreaOf(const QPageLayout& layout, int dpi);
 
 // The team results printout's options from the preferences.
 TeamPrintOptions TeamPrintOptionsFrom(const Preferences& preferences);
+
+// Every printout's options from the preferences.
+PrintoutOptions PrintoutOptionsFrom(const Preferences& preferences);

@@ -392,7 +392,7 @@ private slots:
         QFile file(QDir::isAbsolutePath(path) ? path : dir.filePath(path));
         if (openFirst)
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        QCOMPARE(WritePdf(file, *season, host, Preferences{}, PrintKind::Team, 0, true), written);
+        QCOMPARE(WritePdf(file, *season, host, Preferences{}, PrintoutKind::TeamResults, 0, true), written);
         QCOMPARE(host.Texts(), written ? std::vector<std::string>{}
                                        : std::vector<std::string>{"Cannot write file"});
     }
