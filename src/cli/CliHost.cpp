@@ -8,10 +8,11 @@
 
 void CliHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon)
 {
+    // A message of several lines (a file's path and the reason under the
+    // message) goes on over the following lines as it is written.
     std::string line(title);
     line += ": ";
-    for (char c : text)
-        line += (c == '\n' || c == '\r') ? ' ' : c;
+    line += text;
     err_ << line << '\n';
     err_.flush();
 }

@@ -5,8 +5,8 @@
 
 #include "model/Host.h"
 
-// The Host of tessel-cli: messages go to standard error as "Title: text", one
-// line each; questions take their default answer; the recent-files list is
+// The Host of tessel-cli: messages go to standard error as "Title: text",
+// further lines of the text following as they are; questions take their default answer; the recent-files list is
 // never touched.
 class CliHost : public Host {
 public:

@@ -5,7 +5,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cmath>
 
 #include "model/Host.h"
@@ -13,7 +12,9 @@
 #include "platform/Cp1252.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
+#include "platform/FileIO.h"
 #include "platform/PrintSetup.h"
+#include "platform/SeasonFiles.h"
 #include "platform/Settings.h"
 #include "render/Printout.h"
 #include "render/ResultsScreen.h"
@@ -49,12 +50,7 @@ bool PrintToPdf(Season& season, Host& host, const Preferences& preferences, Prin
     if (!WritePdf(buffer, season, host, preferences, kind, index, landscape))
         return false;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        host.ShowError("Cannot write file");
-        return false;
-    }
-    return true;
+    return WriteOutputFile(host, path, pdf);
 }
 
 bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& preferences,
@@ -120,10 +116,13 @@ bool RenderToPng(Season& season, Host& host, const Preferences& preferences, QSi
         area.verticalBarWidth = kScrollBarThickness;
         PaintResultsWindow(surface, season, host, area, TeamPrintOptionsFrom(preferences).grid);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        host.ShowError("Cannot write file");
-        return false;
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+            host.ShowError(FileFailureText("Cannot write file", path, QStringLiteral("the picture could not be encoded")));
+            return false;
+        }
     }
-    return true;
+    return WriteOutputFile(host, path, png);
 }

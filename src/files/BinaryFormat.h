@@ -18,6 +18,19 @@ constexpr std::size_t kGameRecordBytes = 46;
 constexpr std::size_t kPlayerRecordBytes = 52;
 constexpr std::size_t kExtensionHeadBytes = 174;
 
+// The most a season file can describe: 16-bit fixture count, the largest team
+// and player register. Nothing the reader accepts saves to more, so this is
+// also as much as the reader ever needs to take in.
+constexpr std::uint64_t kMostFixturesInFile = 0xFFFF;
+constexpr std::uint64_t kLargestSeasonFileBytes =
+    kHeaderBytes + kMostFixturesInFile * (kFixtureRecordBytes + kGameRecordBytes * kMaxTeamSize) +
+    kPlayerRecordBytes * kMaxPlayers + kExtensionHeadBytes + kMostFixturesInFile * kMaxTeamSize * 4 +
+    kMaxPlayers * 2;
+
+// Whether the season's counts fit the file's fields (and so its bytes stay
+// within kLargestSeasonFileBytes).
+bool SeasonFitsFile(const Season& season);
+
 // The season as the bytes of a binary season file (header, fixtures, games,
 // players, extension block), written as this version of the program writes it.
 Bytes SeasonToBytes(const Season& season);

@@ -117,6 +117,18 @@ void WriteExtensionHead(std::uint8_t* at, const Season& season)
 
 } // namespace
 
+bool SeasonFitsFile(const Season& season)
+{
+    return season.fixtures.size() <= kMostFixturesInFile && season.teamSize <= kMaxTeamSize &&
+           season.players.size() <= static_cast<std::size_t>(kMaxPlayers);
+}
+
+static_assert(kLargestSeasonFileBytes ==
+              kHeaderBytes + kMostFixturesInFile * (kFixtureRecordBytes + kGameRecordBytes * kMaxTeamSize) +
+                  kPlayerRecordBytes * kMaxPlayers + kExtensionHeadBytes +
+                  kMostFixturesInFile * kMaxTeamSize * kGameExtraBytes + kMaxPlayers * kPlayerExtraBytes,
+              "the largest file follows the record sizes");
+
 Bytes SeasonToBytes(const Season& season)
 {
     // The lists are the truth: the counts in the file are their lengths.

@@ -188,8 +188,10 @@ SeasonPtr ImportTextSeason(const std::uint8_t* data, std::size_t size, Host& hos
     SeasonPtr season;
     try {
         TextLineReader reader(data, size, host);
-        if (!reader.FindSection("Club") || !reader.NextDataLine())
+        if (!reader.FindSection("Club") || !reader.NextDataLine()) {
+            Refuse(host, "Cannot find Club section");
             return nullptr;
+        }
 
         season = std::make_unique<Season>();
         season->filePath = "Untitled";

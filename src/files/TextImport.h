@@ -28,13 +28,13 @@ inline constexpr const char* kTextSeasonExtension = "bwt";
 
 // Builds a season from the bytes of a text season file, or returns null.
 //
-// Data errors, the allocation failure and refused registrations are told to
-// the user through host; a file without a Club section, or with no data line
-// in it, gives null without a message. A failed import frees everything it
-// built and touches nothing else. The result is untitled and modified, with
-// filePath "Untitled", and recalculated.
+// Data errors (a file without a Club section or without a data line in it
+// among them), the allocation failure and refused registrations are told to
+// the user through host. A failed import frees everything it built and
+// touches nothing else. The result is untitled and modified, with filePath
+// "Untitled", and recalculated.
 //
-// The caller owns the file side: it reads the file whole (a file that cannot
-// be read gives null with no message, as an empty file would), and it adds
-// the path to the recent files whatever the outcome, on failure too.
+// The caller owns the file side: it reads the file whole and reports a file
+// that cannot be read, and it adds a file it has read to the recent files
+// whatever the outcome, on failure too.
 SeasonPtr ImportTextSeason(const std::uint8_t* data, std::size_t size, Host& host);

@@ -5,15 +5,18 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <cmath>
 #include <string>
 
 #include "model/Host.h"
 #include "model/Season.h"
+#include "platform/FileIO.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
 #include "platform/PrintSetup.h"
+#include "platform/SeasonFiles.h"
 #include "platform/Settings.h"
 #include "render/Printout.h"
 
@@ -95,6 +98,15 @@ int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences
 
     DisabledWhilePrinting disabled(owner);
 
+    // A printout to a PDF file is drawn into a file of our own first and then
+    // saved over the chosen one like any file the program writes: Qt's PDF
+    // output checks none of its writes.
+    const QString pdfTarget =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    QTemporaryDir pdfStage;
+    if (!pdfTarget.isEmpty())
+        printer.setOutputFileName(pdfStage.filePath(QStringLiteral("printout.pdf")));
+
     QPainter painter;
     if (!painter.begin(&printer)) {
         host.ShowError("Error " + std::to_string(kNoErrorCode) + " from printer (StartDoc)");
@@ -131,6 +143,19 @@ int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences
     if (!painter.end() || pageRefused) {
         host.ShowError(PrinterError("EndDoc", 0));
         failed = true;
+    }
+    if (!failed && !pdfTarget.isEmpty()) {
+        const FileReadResult pdf = ReadWholeFile(printer.outputFileName());
+        // The document's last line is written last: without it, some of the
+        // writes before it failed.
+        if (pdf.status != FileReadStatus::Ok || !pdf.data.endsWith("%%EOF\n")) {
+            host.ShowError(FileFailureText("Cannot write file", pdfTarget,
+                                           pdf.reason.isEmpty() ? QStringLiteral("the printout could not be made")
+                                                                : pdf.reason));
+            failed = true;
+        } else if (!WriteOutputFile(host, pdfTarget, pdf.data)) {
+            failed = true;
+        }
     }
     return failed ? 0 : 1;
 }

@@ -67,6 +67,8 @@ Answer Shell::Present(const ShellMessage& message)
 
     QMessageBox box(BoxIcon(message.icon), FromUtf8(message.title), FromUtf8(message.text),
                     QMessageBox::NoButton, message.owner);
+    // Paths and season names may hold "<" or "&": never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (message.buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -229,8 +229,12 @@ double UnbeatenRatio(const Season& season)
 double DefaultMeasure(const Season& season, Player& player)
 {
     const ScoringScheme& scheme = season.scheme;
-    if (player.played == 0)
-        return scheme.Has(DivideByGames) ? -40.0 : -41.0 * season.fixtureCount;
+    if (player.played == 0) {
+        if (scheme.Has(DivideByGames))
+            return -40.0;
+        // Not -41.0 * 0, which is -0.0: that would be stored and shown as such.
+        return season.fixtureCount == 0 ? 0.0 : -41.0 * season.fixtureCount;
+    }
 
     if (scheme.Has(ProRataHomeAway)) {
         // Net shots per game scaled up to every appearance. The player keeps

@@ -1,36 +1,145 @@
 #include "platform/FileIO.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
+constexpr int kRandomLetters = 6;
+constexpr qsizetype kLongestEntryBytes = 255; // a directory entry, on every file system we meet
+
+const QLatin1String kTemporaryMarker(".tessel-save-");
+
+QString SystemReason(int error)
+{
+    return qt_error_string(error);
+}
+
+long RealWrite(int fd, const void* data, std::size_t size)
+{
+#ifdef Q_OS_UNIX
+    return static_cast<long>(::write(fd, data, size));
+#else
+    Q_UNUSED(fd);
+    Q_UNUSED(data);
+    Q_UNUSED(size);
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+RawWriteFunction gRawWrite = RealWrite;
+
+std::filesystem::path NativePath(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+bool IsFolderRefusal(int error)
+{
+    return error == EACCES || error == EPERM;
+}
+
+} // namespace
+
+void SetRawWriteFunction(RawWriteFunction function)
+{
+    gRawWrite = function ? function : RealWrite;
+}
+
+std::string FileFailureText(std::string_view message, const QString& path, const QString& reason)
+{
+    QString second = QDir::toNativeSeparators(path);
+    if (!reason.isEmpty())
+        second += QStringLiteral(": ") + reason;
+    std::string text(message);
+    text += '\n';
+    text += second.toUtf8().toStdString();
+    return text;
+}
+
+// ---------------------------------------------------------------- reading
+
+namespace {
+
+// Opens path for reading only when it is a regular file. The check is made on
+// the opened handle, and the open itself cannot block, so a FIFO put in the
+// file's place between a look and the open cannot hang the program.
+bool OpenRegularFile(QFile& file, const QString& path, QString& reason)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = S_ISDIR(info.st_mode) ? SystemReason(EISDIR) : QStringLiteral("not a regular file");
+        ::close(fd);
+        return false;
+    }
+    // Regular files never block; clearing the flag keeps reads ordinary.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        reason = file.errorString();
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        reason = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("not a regular file");
+        return false;
+    }
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
 
 } // namespace
 
 FileReadResult ReadWholeFile(const QString& path, qint64 limit)
 {
     FileReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!OpenRegularFile(file, path, result.reason)) {
         result.status = FileReadStatus::CannotOpen;
         return result;
     }
-
-    if (!file.isSequential()) {
-        const qint64 size = file.size();
-        if (size > limit) {
-            result.status = FileReadStatus::TooLarge;
-            return result;
-        }
-        result.data.reserve(size);
+    const qint64 size = file.size();
+    if (size > limit) {
+        result.status = FileReadStatus::TooLarge;
+        result.reason = QStringLiteral("the file is too large");
+        return result;
     }
+    result.data.reserve(size);
 
-    // Read in chunks rather than trusting size(): the file may change under us
-    // and sequential devices report none.
+    // Read in chunks rather than trusting size(): the file may change under us.
     for (;;) {
         const qint64 room = limit - result.data.size();
         const qint64 want = std::min(kChunkBytes, room + 1); // one more byte reveals excess
@@ -40,12 +149,14 @@ FileReadResult ReadWholeFile(const QString& path, qint64 limit)
         if (got < 0) {
             result.data.clear();
             result.status = FileReadStatus::ReadFailed;
+            result.reason = file.errorString();
             return result;
         }
         result.data.resize(before + got);
         if (result.data.size() > limit) {
             result.data.clear();
             result.status = FileReadStatus::TooLarge;
+            result.reason = QStringLiteral("the file is too large");
             return result;
         }
         if (got == 0)
@@ -54,6 +165,8 @@ FileReadResult ReadWholeFile(const QString& path, qint64 limit)
     result.status = FileReadStatus::Ok;
     return result;
 }
+
+// ---------------------------------------------------------------- writing
 
 bool WriteAll(QIODevice& device, QByteArrayView data)
 {
@@ -69,27 +182,214 @@ bool WriteAll(QIODevice& device, QByteArrayView data)
     return true;
 }
 
-bool WriteFileAtomically(const QString& path, QByteArrayView data, qint64 writeLimit)
+QString TemporarySavePrefix(const QString& fileName)
 {
-    QSaveFile file(path);
-    // Never fall back to writing the target in place: that is exactly what
-    // could leave a half-written season behind.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QString name = fileName;
+    const qsizetype extra = 1 + kTemporaryMarker.size() + kRandomLetters;
+    while (!name.isEmpty() && QFile::encodeName(name).size() + extra > kLongestEntryBytes)
+        name.chop(1);
+    return QLatin1Char('.') + name + kTemporaryMarker;
+}
 
-    bool ok = true;
-    if (writeLimit >= 0 && writeLimit < data.size()) {
-        // Write what the limit allows, then fail as a full disk would.
-        WriteAll(file, data.first(writeLimit));
-        ok = false;
-    } else {
-        ok = WriteAll(file, data);
+bool IsTemporarySaveName(const QString& candidate, const QString& fileName)
+{
+    const QString prefix = TemporarySavePrefix(fileName);
+    if (candidate.size() != prefix.size() + kRandomLetters || !candidate.startsWith(prefix))
+        return false;
+    for (qsizetype i = prefix.size(); i < candidate.size(); ++i) {
+        const char16_t c = candidate.at(i).unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+QString RandomLetters()
+{
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString s;
+    for (int i = 0; i < kRandomLetters; ++i)
+        s += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))]);
+    return s;
+}
+
+// Leftovers of saves that a crash or a power cut interrupted.
+void RemoveLeftovers(const QFileInfo& target)
+{
+    QDir dir = target.absoluteDir();
+    const QString name = target.fileName();
+    const QStringList entries = dir.entryList(QStringList{TemporarySavePrefix(name) + QLatin1Char('*')},
+                                              QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (IsTemporarySaveName(entry, name))
+            QFile::remove(dir.filePath(entry));
+    }
+}
+
+// The renamed entry lives in the directory: it is on the disk only when the
+// directory is. A failure here changes nothing for the user, so it is not one.
+void SyncDirectory(const QString& directory)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(directory);
+#endif
+}
+
+#ifdef Q_OS_UNIX
+
+// Creates the temporary file beside the target, writes, flushes and closes
+// it, every call checked. On failure the temporary file is gone again.
+bool WriteTemporary(const QString& tempPath, QByteArrayView data, const struct stat* old,
+                    QString& reason, bool& nameTaken)
+{
+    nameTaken = false;
+    const QByteArray native = QFile::encodeName(tempPath);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        const int error = errno;
+        nameTaken = error == EEXIST;
+        reason = IsFolderRefusal(error) ? QStringLiteral("the folder cannot be written to") : SystemReason(error);
+        return false;
+    }
+    auto fail = [&](int error) {
+        reason = SystemReason(error);
+        ::close(fd);
+        ::unlink(native.constData());
+        return false;
+    };
+    if (old != nullptr) {
+        // The replacement keeps what the old file's owner allowed.
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0) {
+            // Only the owner's own id can be kept; that is no reason to fail.
+        }
+        if (::fchmod(fd, old->st_mode & 07777) != 0)
+            return fail(errno);
+    }
+    const char* p = data.data();
+    std::size_t left = static_cast<std::size_t>(data.size());
+    while (left > 0) {
+        const long n = gRawWrite(fd, p, std::min<std::size_t>(left, kChunkBytes));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n == 0 ? ENOSPC : errno);
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0)
+        return fail(errno);
+    if (::close(fd) != 0) {
+        // Some file systems report a full disk only now.
+        reason = SystemReason(errno);
+        ::unlink(native.constData());
+        return false;
+    }
+    return true;
+}
+
+#else
+
+bool WriteTemporary(const QString& tempPath, QByteArrayView data, const void*, QString& reason,
+                    bool& nameTaken)
+{
+    QFile file(tempPath);
+    nameTaken = false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        nameTaken = QFileInfo::exists(tempPath);
+        reason = file.errorString();
+        return false;
+    }
+    if (!WriteAll(file, data) || !file.flush()) {
+        reason = file.errorString();
+        file.close();
+        file.remove();
+        return false;
+    }
+    file.close();
+    return true;
+}
+
+#endif
+
+} // namespace
+
+FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data)
+{
+    FileWriteResult result;
+    const QFileInfo target(path);
+    const QString directory = target.absolutePath();
+    const QString name = target.fileName();
+    if (name.isEmpty()) {
+        result.reason = SystemReason(EISDIR);
+        return result;
+    }
+    if (!QFileInfo(directory).isDir()) {
+        result.reason = SystemReason(ENOENT);
+        return result;
     }
 
-    if (!ok) {
-        file.cancelWriting();
-        return false;
+#ifdef Q_OS_UNIX
+    struct stat old {};
+    const bool exists = ::stat(QFile::encodeName(target.absoluteFilePath()).constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) {
+        result.reason = SystemReason(EISDIR);
+        return result;
     }
-    return file.commit(); // flushes, checks every earlier write, then renames
+    if (exists && !S_ISREG(old.st_mode)) {
+        result.reason = QStringLiteral("not a regular file");
+        return result;
+    }
+    // A file its owner made read-only is not replaced behind the owner's back.
+    if (exists && ::faccessat(AT_FDCWD, QFile::encodeName(target.absoluteFilePath()).constData(), W_OK,
+                              AT_EACCESS) != 0) {
+        result.reason = SystemReason(errno);
+        return result;
+    }
+    const struct stat* keep = exists ? &old : nullptr;
+#else
+    if (target.isDir()) {
+        result.reason = QStringLiteral("it is a folder");
+        return result;
+    }
+    if (target.exists() && !target.isWritable()) {
+        result.reason = QStringLiteral("the file is read-only");
+        return result;
+    }
+    const void* keep = nullptr;
+#endif
+
+    const QString prefix = QDir(directory).filePath(TemporarySavePrefix(name));
+    QString tempPath;
+    bool written = false;
+    for (int attempt = 0; attempt < 100 && !written; ++attempt) {
+        tempPath = prefix + RandomLetters();
+        bool nameTaken = false;
+        written = WriteTemporary(tempPath, data, keep, result.reason, nameTaken);
+        if (!written && !nameTaken)
+            return result;
+    }
+    if (!written)
+        return result;
+
+    std::error_code error;
+    std::filesystem::rename(NativePath(tempPath), NativePath(target.absoluteFilePath()), error);
+    if (error) {
+        result.reason = QString::fromStdString(error.message());
+        QFile::remove(tempPath);
+        return result;
+    }
+    SyncDirectory(directory);
+    RemoveLeftovers(target);
+    result.ok = true;
+    result.reason.clear();
+    return result;
 }

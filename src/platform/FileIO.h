@@ -4,16 +4,20 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <cstddef>
+#include <string>
+#include <string_view>
+
 class QIODevice;
 
 // No file this program reads whole can honestly be this large (a full season
 // is well under a megabyte); anything bigger is refused before it is read, so
-// a hostile or mistaken choice (a disk image, a device) cannot exhaust memory.
+// a hostile or mistaken choice (a disk image) cannot exhaust memory.
 inline constexpr qint64 kMaxReadBytes = qint64(64) * 1024 * 1024;
 
 enum class FileReadStatus {
     Ok,
-    CannotOpen, // missing, not readable, a directory
+    CannotOpen, // missing, not readable, not a regular file
     ReadFailed, // opened, but reading broke off
     TooLarge,   // more than the limit: cannot be one of our files
 };
@@ -21,21 +25,45 @@ enum class FileReadStatus {
 struct FileReadResult {
     FileReadStatus status = FileReadStatus::CannotOpen;
     QByteArray data;
+    QString reason; // why it failed, in the system's words where it gave any
 };
 
-// Reads the file whole. Devices without a size (pipes, character devices) are
-// read up to the limit and refused past it. May throw std::bad_alloc.
+// Reads the file whole. Only regular files are read: a FIFO, a device or a
+// directory is refused before anything could block on it. May throw
+// std::bad_alloc.
 FileReadResult ReadWholeFile(const QString& path, qint64 limit = kMaxReadBytes);
 
 // Writes all of data to device, checking every write; false at the first
 // write that falls short.
 bool WriteAll(QIODevice& device, QByteArrayView data);
 
-// Replaces the file at path with data, or leaves it untouched: the bytes go to
-// a temporary file beside it, which takes the old file's place only when every
-// write and the final flush succeeded. A missing file is created; a missing
-// directory is a failure.
+struct FileWriteResult {
+    bool ok = false;
+    QString reason; // empty on success
+};
+
+// Replaces the file at path with data, or leaves it exactly as it was.
 //
-// writeLimit >= 0 makes the device refuse any byte past that many, as a full
-// disk would; it exists so that the failure path can be exercised.
-bool WriteFileAtomically(const QString& path, QByteArrayView data, qint64 writeLimit = -1);
+// The bytes go to a new file beside the target, named by TemporarySaveName,
+// every write checked to the last byte and flushed to the disk; only then is
+// it renamed over the target. Nothing is ever written into the target itself.
+// A missing target is created; an existing one keeps its permissions; a
+// read-only one is not replaced. After a successful save, temporary files of
+// earlier saves of the same target that a crash left behind are removed.
+FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data);
+
+// ".<file name>.tessel-save-" followed by six letters or digits: a name no
+// other program makes, so leftovers can be recognised and removed safely.
+// The file name is shortened when the whole would not fit a directory entry.
+QString TemporarySavePrefix(const QString& fileName);
+bool IsTemporarySaveName(const QString& candidate, const QString& fileName);
+
+// The text of a failed file operation: first the fixed message, then a line
+// with the path and, when there is one, the reason.
+std::string FileFailureText(std::string_view message, const QString& path, const QString& reason);
+
+// The lowest level of every write the program makes to a file, replaceable so
+// that tests can make it fail as a full disk does. Same contract as POSIX
+// write(2); null restores the real one.
+using RawWriteFunction = long (*)(int fd, const void* data, std::size_t size);
+void SetRawWriteFunction(RawWriteFunction function);

@@ -60,21 +60,23 @@ SeasonPtr OpenSeasonPath(Host& host, const QString& path, bool readOnly,
     if (IsTextSeasonPath(path))
         return readText ? readText(host, path) : ReadTextSeasonFile(host, path);
 
+    const QString absolute = AbsolutePath(path);
     try {
         FileReadResult file;
         {
             WaitCursor wait(host);
-            file = ReadWholeFile(path);
+            file = ReadWholeFile(path, static_cast<qint64>(kLargestSeasonFileBytes));
         }
         switch (file.status) {
         case FileReadStatus::Ok:
             break;
         case FileReadStatus::CannotOpen:
         case FileReadStatus::ReadFailed:
-            host.ShowError("Cannot open file");
+            host.ShowError(FileFailureText("Cannot open file", absolute, file.reason));
             return nullptr;
         case FileReadStatus::TooLarge:
-            host.ShowError("Invalid file");
+            // Larger than any season the format can hold.
+            host.ShowError(FileFailureText("Invalid file", absolute, file.reason));
             return nullptr;
         }
 
@@ -86,20 +88,13 @@ SeasonPtr OpenSeasonPath(Host& host, const QString& path, bool readOnly,
                                      static_cast<std::size_t>(file.data.size()), host, season);
         }
         file.data = QByteArray();
-        switch (status) {
-        case ReadStatus::Ok:
-            break;
-        case ReadStatus::Invalid:
-            host.ShowError("Invalid file");
-            return nullptr;
-        case ReadStatus::OutOfMemory:
+        if (status == ReadStatus::OutOfMemory)
             return nullptr; // already reported by the reader
-        }
-        if (!season) {
-            host.ShowError("Invalid file");
+        if (status != ReadStatus::Ok || !season) {
+            host.ShowError(FileFailureText("Invalid file", absolute, QString()));
             return nullptr;
         }
-        season->filePath = PathToSeasonText(AbsolutePath(path));
+        season->filePath = PathToSeasonText(absolute);
         season->readOnly = readOnly;
         return season;
     } catch (const std::bad_alloc&) {
@@ -118,32 +113,45 @@ bool SaveSeason(Host& host, Season& season, bool saveAs,
         if (path.isEmpty())
             return false;
         path = AbsolutePath(path);
-        season.filePath = PathToSeasonText(path);
     } else {
         path = SeasonPathToQString(season.filePath);
         if (path.isEmpty())
             return false;
     }
 
-    bool written = false;
+    FileWriteResult written;
     {
         WaitCursor wait(host);
-        try {
-            const Bytes bytes = SeasonToBytes(season);
-            written = WriteFileAtomically(
-                path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
-                                     static_cast<qsizetype>(bytes.size())));
-        } catch (const std::bad_alloc&) {
-            written = false;
+        if (!SeasonFitsFile(season)) {
+            written.reason = QStringLiteral("the season is too large for a season file");
+        } else {
+            try {
+                const Bytes bytes = SeasonToBytes(season);
+                written = WriteFileAtomically(
+                    path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
+                                         static_cast<qsizetype>(bytes.size())));
+            } catch (const std::bad_alloc&) {
+                written.reason = QStringLiteral("not enough memory");
+            }
         }
     }
-    if (!written) {
-        host.ShowError("Cannot write file");
+    if (!written.ok) {
+        host.ShowError(FileFailureText("Cannot write file", path, written.reason));
         return false;
     }
 
+    // Only a file that now holds the season becomes the season's file.
+    season.filePath = PathToSeasonText(path);
     host.AddRecentFile(season.filePath);
     season.modified = false;
     season.untitled = false;
     return true;
+}
+
+bool WriteOutputFile(Host& host, const QString& path, QByteArrayView data)
+{
+    const FileWriteResult written = WriteFileAtomically(path, data);
+    if (!written.ok)
+        host.ShowError(FileFailureText("Cannot write file", AbsolutePath(path), written.reason));
+    return written.ok;
 }

@@ -1,6 +1,10 @@
 #include "platform/Settings.h"
+#include "platform/FileIO.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QVariant>
 
 #include <charconv>
@@ -194,10 +198,49 @@ std::string SettingsStore::ReadText(std::string_view key, std::string_view name,
 
 namespace {
 
+// A settings file is replaced as a season file is: Qt writes the new
+// contents into a copy elsewhere, the copy is read back and checked, and only
+// then do its bytes replace the real file, every byte checked. Qt's own
+// writing would empty the file on a full disk and still report success.
+bool WriteFileValue(const QString& file, const QString& name, const QVariant& value)
+{
+    const FileReadResult current = ReadWholeFile(file);
+    if (current.status != FileReadStatus::Ok && QFileInfo::exists(file))
+        return false;
+    QTemporaryDir stage;
+    if (!stage.isValid())
+        return false;
+    const QString copy = stage.filePath(QStringLiteral("settings.conf"));
+    if (!WriteFileAtomically(copy, current.data).ok)
+        return false;
+    QStringList expected;
+    {
+        QSettings staged(copy, QSettings::IniFormat);
+        staged.setValue(name, value);
+        staged.sync();
+        if (staged.status() != QSettings::NoError)
+            return false;
+        expected = staged.allKeys();
+    }
+    {
+        const QSettings check(copy, QSettings::IniFormat);
+        if (check.status() != QSettings::NoError || check.allKeys() != expected ||
+            check.value(name).toString() != value.toString())
+            return false;
+    }
+    const FileReadResult staged = ReadWholeFile(copy);
+    if (staged.status != FileReadStatus::Ok)
+        return false;
+    return QDir().mkpath(QFileInfo(file).absolutePath()) &&
+           WriteFileAtomically(file, staged.data).ok;
+}
+
 bool WriteValue(QSettings& settings, const QString& name, const QVariant& value)
 {
     if (!settings.isWritable() || settings.status() != QSettings::NoError)
         return false;
+    if (settings.format() == QSettings::IniFormat || !TypedNativeStore())
+        return WriteFileValue(settings.fileName(), name, value);
     settings.setValue(name, value);
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -6,7 +6,8 @@
 
 class Host;
 
-// Imports the text season file at path. A file that cannot be read gives null
-// without a message (as a file without a Club section does); whatever the
-// outcome, the path joins the recent files.
+// Imports the text season file at path. A file that cannot be opened or read
+// (missing, unreadable, not a regular file, too large) gives "Cannot open
+// file" with the path and the reason, and stays out of the recent files. A
+// file that was read joins the recent files whatever the import made of it.
 SeasonPtr ReadTextSeasonFile(Host& host, const QString& path);

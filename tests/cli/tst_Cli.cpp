@@ -126,7 +126,8 @@ private slots:
         if (status == 2)
             QVERIFY(run.err.find("Usage:") != std::string::npos);
         if (status == 1)
-            QCOMPARE(QString::fromStdString(run.err), QStringLiteral("Error: Cannot open file\n"));
+            QCOMPARE(QString::fromStdString(run.err),
+                     QStringLiteral("Error: Cannot open file\n/nonexistent/x.bwl: No such file or directory\n"));
     }
 
     void versionText()
@@ -401,7 +402,8 @@ private slots:
     {
         const Run run = Cli({QStringLiteral("convert"), seasonPath, QStringLiteral("/nonexistent/dir/out.bwl")});
         QCOMPARE(run.status, 1);
-        QCOMPARE(QString::fromStdString(run.err), QStringLiteral("Error: Cannot write file\n"));
+        QCOMPARE(QString::fromStdString(run.err),
+                 QStringLiteral("Error: Cannot write file\n/nonexistent/dir/out.bwl: No such file or directory\n"));
     }
 };
 

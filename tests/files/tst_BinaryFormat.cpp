@@ -201,6 +201,18 @@ private slots:
         QCOMPARE(Peek16(b, kPlayerExtrasAt + 2), 2u);
     }
 
+    // Nobody played in a season without fixtures: the measure is 0 (not the
+    // -0.0 of -41 x 0), stored as four zero bytes.
+    void unplayedMeasureIsPlainZero()
+    {
+        SeasonPtr s = Build(0, 4, 0, 1);
+        QVERIFY(!s->scheme.Has(DivideByGames));
+        FakeHost host;
+        Recalculate(*s, host, false);
+        const Bytes b = SeasonToBytes(*s);
+        QCOMPARE(Peek32(b, kHeaderBytes + 12), 0u);
+    }
+
     // Over-long texts are cut to what their field holds with its NUL.
     void textFieldsAreCut_data()
     {

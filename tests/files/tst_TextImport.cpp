@@ -193,10 +193,12 @@ private slots:
         const QString data = QStringLiteral("Data error");
         const QString matchData = QStringLiteral("Data error (Matches)");
         const QStringList none;
-        QTest::newRow("empty file") << QByteArray() << none << none << data;
-        QTest::newRow("no Club section") << QByteArray("[Players]\n\"A\"\n[Matches]\n") << none << none << data;
+        const QStringList noClub{QStringLiteral("Cannot find Club section")};
+        QTest::newRow("empty file") << QByteArray() << none << noClub << data;
+        QTest::newRow("no Club section") << QByteArray("[Players]\n\"A\"\n[Matches]\n") << none << noClub << data;
         QTest::newRow("Club without data line")
-            << QByteArray("[Club]\n; nothing yet\n[Players]\n\"A\"\n[Matches]\n") << none << none << data;
+            << QByteArray("[Club]\n; nothing yet\n[Players]\n\"A\"\n[Matches]\n") << none << noClub << data;
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE[\0C\0l\0u\0b\0]\0\n\0", 16) << none << noClub << data;
         QTest::newRow("no Players section")
             << ("[Club]\n" + kClub + "\n[Matches]\n") << none << QStringList{"Cannot find Players section"} << data;
         QTest::newRow("no Matches section") << ("[Club]\n" + kClub + "\n[Players]\n\"A\"\n") << none

@@ -315,10 +315,12 @@ private slots:
         QVERIFY(Frame().ResultsWindows().first()->GetSeason()->untitled);
         QCOMPARE(shell_->Recent().At(0), text);
 
-        shell_->Dialogs().PresetOpen(settings_->Path(QStringLiteral("gone.bwl")));
+        const QString gone = settings_->Path(QStringLiteral("gone.bwl"));
+        shell_->Dialogs().PresetOpen(gone);
         Frame().Command(Command::Open);
         QCOMPARE(Frame().ResultsWindows().size(), 1);
-        QCOMPARE(messages_->Texts(), std::vector<std::string>{"Cannot open file"});
+        QCOMPARE(messages_->Texts(), std::vector<std::string>{
+                                         "Cannot open file\n" + gone.toStdString() + ": No such file or directory"});
     }
 
     void readOnlySeasonSavesUnderANewName()

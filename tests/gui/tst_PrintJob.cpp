@@ -8,6 +8,7 @@
 #include "platform/Settings.h"
 #include "gui/PrintJob.h"
 #include "support/FakeHost.h"
+#include "support/FullDisk.h"
 #include "support/SeasonBuilder.h"
 
 namespace {
@@ -153,25 +154,39 @@ private slots:
         QVERIFY(host.messages.empty());
     }
 
-    // A document the printer will not start fails the job; the refusal is
-    // reported, then again as the job's last reply at the end.
+    // A PDF file that cannot be written fails the job with the file's own
+    // message; an old file of that name is left exactly as it was.
     void unwritableOutputFails_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("player summary") << int(PrintJobKind::PlayerSummary);
-        QTest::newRow("team results") << int(PrintJobKind::TeamResults);
+        QTest::addColumn<bool>("fullDisk"); // else the folder is missing
+        QTest::newRow("player summary, missing folder") << int(PrintJobKind::PlayerSummary) << false;
+        QTest::newRow("team results, full disk") << int(PrintJobKind::TeamResults) << true;
     }
     void unwritableOutputFails()
     {
         QFETCH(int, kind);
+        QFETCH(bool, fullDisk);
         QWidget owner;
-        QCOMPARE(Print(PrintJobKind(kind), 0, 3, 3, QStringLiteral("/nonexistent/dir/out.pdf"),
-                       QPageLayout::Landscape, {}, &owner),
-                 0);
-        QCOMPARE(host.Texts(), (std::vector<std::string>{"Error 0 from printer (StartDoc)",
-                                                         "Error from printer (EndDoc) Reply = 0, Error = 0"}));
-        for (const FakeHost::Message& m : host.messages)
-            QCOMPARE(m.icon, MessageIcon::Exclamation);
+        const QString path = fullDisk ? Pdf() : QStringLiteral("/nonexistent/dir/out.pdf");
+        const QByteArray old("%PDF-1.4 the old printout");
+        if (fullDisk) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
+        }
+        {
+            const FullDisk full(fullDisk ? 0 : 1LL << 40);
+            QCOMPARE(Print(PrintJobKind(kind), 0, 3, 3, path, QPageLayout::Landscape, {}, &owner), 0);
+        }
+        const int reason = fullDisk ? ENOSPC : ENOENT;
+        QCOMPARE(host.Texts(), std::vector<std::string>{
+                                   FileFailureText("Cannot write file", path, qt_error_string(reason))});
+        QCOMPARE(host.messages[0].icon, MessageIcon::Exclamation);
+        if (fullDisk) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), old);
+        }
         QVERIFY(owner.isEnabled());
     }
 };

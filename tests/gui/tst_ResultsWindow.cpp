@@ -317,7 +317,7 @@ private slots:
             QCOMPARE(q.buttons, Buttons::YesNoCancel);
         }
         if (saveTo == u"bad")
-            QCOMPARE(messages.Texts().back(), std::string("Cannot write file"));
+            QVERIFY(messages.Texts().back().rfind("Cannot write file\n", 0) == 0);
         if (!closes)
             QVERIFY(w.S().modified);
         // A titled season joins the recent files as it is asked to close.

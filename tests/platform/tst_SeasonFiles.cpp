@@ -4,10 +4,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <functional>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "files/BinaryFormat.h"
 #include "platform/FileIO.h"
 #include "platform/SeasonFiles.h"
 #include "support/FakeHost.h"
+#include "support/FullDisk.h"
 #include "support/SeasonBuilder.h"
 
 namespace {
@@ -34,6 +42,57 @@ QByteArray ReadRaw(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A real file system of 1 MiB, mounted for the test when the test may mount
+// (it runs as root), and filled to the last block on request.
+struct TinyDisk {
+    explicit TinyDisk(const QString& where) : path(where)
+    {
+        mounted = QDir().mkpath(path) &&
+                  ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=1m") == 0;
+    }
+    ~TinyDisk()
+    {
+        if (mounted)
+            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    }
+    void Fill()
+    {
+        const int fd = ::open(QFile::encodeName(path + QStringLiteral("/filler")).constData(),
+                              O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        QVERIFY(fd >= 0);
+        const std::vector<char> block(4096, 'f');
+        while (::write(fd, block.data(), block.size()) > 0) {
+        }
+        for (char c = 'f'; ::write(fd, &c, 1) == 1;) {
+        }
+        ::close(fd);
+    }
+    QString path;
+    bool mounted = false;
+};
+
+// Runs save with the folder read-only and the file writable. As root,
+// permissions do not bind, so the save runs under an ordinary user's id.
+bool SaveAsOrdinaryUser(const QString& folder, const QString& file, const std::function<bool()>& save)
+{
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    if (root) {
+        ::chmod(QFile::encodeName(QFileInfo(folder).path()).constData(), 0755);
+        if (::chown(QFile::encodeName(file).constData(), kNobody, kNobody) != 0)
+            return true;
+    }
+    ::chmod(QFile::encodeName(folder).constData(), 0555);
+    const auto restore = qScopeGuard([&] {
+        if (root && ::seteuid(0) != 0)
+            qFatal("cannot return to root");
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
+    });
+    if (root && ::seteuid(kNobody) != 0)
+        return true;
+    return save();
+}
+
 } // namespace
 
 class TestSeasonFiles : public QObject {
@@ -57,39 +116,80 @@ private slots:
         QCOMPARE(IsTextSeasonPath(path), text);
     }
 
+    // Every way a file can fail to open, binary and text alike: each answers
+    // at once with the message, the path and the reason, and nothing blocks.
     void openFailures_data()
     {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("name");  // in the test's folder, or absolute
+        QTest::addColumn<QString>("kind");  // none, file, folder, fifo
         QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<qint64>("size"); // -1: no file written
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<qint64>("size");   // the file is made this long (sparse)
+        QTest::addColumn<QString>("text");  // the first line
+        QTest::addColumn<QString>("reason"); // after the path; "-": no second line
+        QTest::addColumn<bool>("listed");   // joins the recent files
         const QString cannotOpen = QStringLiteral("Cannot open file");
         const QString invalid = QStringLiteral("Invalid file");
-        QTest::newRow("missing") << QStringLiteral("missing.bwl") << QByteArray() << qint64(-1) << cannotOpen;
-        QTest::newRow("directory") << QStringLiteral("sub") << QByteArray() << qint64(-1) << cannotOpen;
-        QTest::newRow("too short") << QStringLiteral("short.bwl") << QByteArray() << qint64(151) << invalid;
-        QTest::newRow("not a season") << QStringLiteral("notes.bwl") << QByteArray("Dear secretary, ...")
-                                      << qint64(19) << invalid;
-        // Refused by its size before a byte is read (the file is sparse).
-        QTest::newRow("huge") << QStringLiteral("huge.bwl") << QByteArray() << qint64(kMaxReadBytes + 1) << invalid;
+        const QString missing = qt_error_string(ENOENT);
+        const QString folder = qt_error_string(EISDIR);
+        const QString special = QStringLiteral("not a regular file");
+        const QString tooLarge = QStringLiteral("the file is too large");
+        const QString none = QStringLiteral("none"), file = QStringLiteral("file");
+        const QString fifo = QStringLiteral("fifo"), dir = QStringLiteral("folder");
+        QTest::newRow("missing") << "missing.bwl" << none << QByteArray() << qint64(0) << cannotOpen << missing << false;
+        QTest::newRow("folder") << "sub.bwl" << dir << QByteArray() << qint64(0) << cannotOpen << folder << false;
+        QTest::newRow("FIFO") << "pipe.bwl" << fifo << QByteArray() << qint64(0) << cannotOpen << special << false;
+        QTest::newRow("endless device") << "/dev/zero" << none << QByteArray() << qint64(0) << cannotOpen << special
+                                        << false;
+        QTest::newRow("too short") << "short.bwl" << file << QByteArray() << qint64(151) << invalid << QString()
+                                   << false;
+        QTest::newRow("not a season") << "notes.bwl" << file << QByteArray("Dear secretary, ...") << qint64(19)
+                                      << invalid << QString() << false;
+        // Larger than any season the format can describe: refused unread.
+        QTest::newRow("huge") << "huge.bwl" << file << QByteArray() << qint64(kLargestSeasonFileBytes + 1)
+                              << invalid << tooLarge << false;
+        QTest::newRow("missing text") << "missing.BWT" << none << QByteArray() << qint64(0) << cannotOpen << missing
+                                      << false;
+        QTest::newRow("text folder") << "sub.bwt" << dir << QByteArray() << qint64(0) << cannotOpen << folder << false;
+        QTest::newRow("text FIFO") << "pipe.bwt" << fifo << QByteArray() << qint64(0) << cannotOpen << special
+                                   << false;
+        QTest::newRow("text too large") << "big.bwt" << file << QByteArray() << qint64(kMaxReadBytes + 1)
+                                        << cannotOpen << tooLarge << false;
+        // Read, but wrong inside: listed, so that the corrected file is one click away.
+        QTest::newRow("empty text") << "empty.bwt" << file << QByteArray() << qint64(0)
+                                    << "Cannot find Club section" << "-" << true;
     }
     void openFailures()
     {
         QFETCH(QString, name);
+        QFETCH(QString, kind);
         QFETCH(QByteArray, contents);
         QFETCH(qint64, size);
-        QFETCH(QString, message);
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        QFETCH(bool, listed);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        if (size >= 0) {
-            QFile f(dir.filePath(name));
+        const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
+        if (!QFileInfo::exists(path) && kind == QStringLiteral("none") && QDir::isAbsolutePath(name))
+            QSKIP("no such device here");
+        if (kind == QStringLiteral("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(name));
+        if (kind == QStringLiteral("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (kind == QStringLiteral("file")) {
+            QFile f(path);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size() && f.resize(size));
         }
         FakeHost host;
-        QVERIFY(!OpenSeasonPath(host, dir.filePath(name), false));
-        QCOMPARE(host.Texts(), std::vector<std::string>{message.toStdString()});
-        QCOMPARE(host.messages[0].title, std::string(kDefaultErrorTitle));
+        QVERIFY(!OpenSeasonPath(host, path, false));
+        QCOMPARE(host.messages.size(), std::size_t(1));
+        QString expected = text;
+        if (reason != QStringLiteral("-"))
+            expected += QLatin1Char('\n') + path + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+        QCOMPARE(QString::fromStdString(host.messages[0].text), expected);
+        QCOMPARE(host.messages[0].title, reason == QStringLiteral("-") ? std::string("Data error")
+                                                                       : std::string(kDefaultErrorTitle));
         QCOMPARE(host.messages[0].icon, MessageIcon::Exclamation);
+        QCOMPARE(host.recentFiles.size(), std::size_t(listed ? 1 : 0));
         QCOMPARE(host.waitDepth, 0);
     }
 
@@ -97,19 +197,24 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("plain") << QStringLiteral("season.bwl") << false;
-        QTest::newRow("read-only") << QStringLiteral("season.bwl") << true;
-        QTest::newRow("non-ASCII path") << QStringLiteral("\u00C4rger \u20AC \u03A9.bwl") << false;
+        QTest::addColumn<int>("fixtures"); // 0: the small season
+        QTest::newRow("plain") << QStringLiteral("season.bwl") << false << 0;
+        QTest::newRow("read-only") << QStringLiteral("season.bwl") << true << 0;
+        QTest::newRow("non-ASCII path") << QStringLiteral("\u00C4rger \u20AC \u03A9.bwl") << false << 0;
+        // Over 64 MiB once saved: whatever the reader takes, it takes back.
+        QTest::newRow("45,000 fixtures of 30") << QStringLiteral("big.bwl") << false << 45'000;
     }
     void saveAndReopen()
     {
         QFETCH(QString, name);
         QFETCH(bool, readOnly);
+        QFETCH(int, fixtures);
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         FakeHost host;
-        SeasonPtr season = MakeSeason(host);
+        SeasonPtr season = fixtures ? BuildSeason({0, kMaxTeamSize, fixtures, 2}, host) : MakeSeason(host);
         QVERIFY(season);
+        season->modified = season->untitled = true;
 
         int asked = 0;
         QVERIFY(SaveSeason(host, *season, false, [&] {
@@ -132,6 +237,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(back->filePath.c_str()), path);
         QCOMPARE(back->readOnly, readOnly);
         QCOMPARE(back->players[1]->name, season->players[1]->name);
+        QCOMPARE(back->fixtures.size(), season->fixtures.size());
         QVERIFY(!back->modified && !back->untitled);
     }
 
@@ -182,29 +288,116 @@ private slots:
             QCOMPARE(host.waitCalls, 0);
     }
 
-    void saveFailure_data()
+    // Every way a save can fail: the user is told where and why, the old file
+    // is exactly as it was, nothing is left beside it, and the season keeps
+    // its own path (a failed Save As adopts nothing).
+    void saveFailures_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing directory") << QStringLiteral("nowhere/s.bwl");
-        QTest::newRow("target is a directory") << QStringLiteral("sub");
+        QTest::addColumn<QString>("place"); // where the file goes
+        QTest::addColumn<int>("fixtures");  // of 30 positions; 0: the small season
+        QTest::addColumn<QString>("reason");
+        const QString full = qt_error_string(ENOSPC);
+        QTest::newRow("missing folder") << "nowhere/s.bwl" << 0 << qt_error_string(ENOENT);
+        QTest::newRow("a folder") << "sub" << 0 << qt_error_string(EISDIR);
+        QTest::newRow("read-only folder") << "locked/s.bwl" << 0 << "the folder cannot be written to";
+        QTest::newRow("full disk, small season") << "full:0" << 0 << full;
+        QTest::newRow("full disk, large season") << "full:70000" << 100 << full;
+        QTest::newRow("full tmpfs, small season") << "tmpfs" << 0 << full;
+        QTest::newRow("full tmpfs, large season") << "tmpfs" << 100 << full;
+        QTest::newRow("more fixtures than the file holds") << "s.bwl" << 65'536 << "the season is too large for a season file";
     }
-    void saveFailure()
+    void saveFailures()
     {
-        QFETCH(QString, name);
+        QFETCH(QString, place);
+        QFETCH(int, fixtures);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        const QString path = dir.filePath(name);
         FakeHost host;
-        SeasonPtr season = MakeSeason(host);
-        QVERIFY(!SaveSeason(host, *season, true, [&] { return path; }));
-        QCOMPARE(host.Texts(), std::vector<std::string>{"Cannot write file"});
+        SeasonPtr season = fixtures > kMaxFixtures ? BuildSeason({0, 1, 1, 1}, host)
+                           : fixtures               ? BuildSeason({0, kMaxTeamSize, fixtures, 20}, host)
+                                                    : MakeSeason(host);
+        QVERIFY(season);
+        while (season->fixtures.size() < std::size_t(fixtures))
+            season->fixtures.push_back(std::make_unique<Fixture>(*season->fixtures[0]));
+        const QString own = dir.filePath(QStringLiteral("own.bwl"));
+        season->filePath = own.toStdString();
+        season->modified = true;
+        season->untitled = false;
+
+        // The old file: as large as the new one, so that only a full disk stops it.
+        const Bytes bytes = SeasonToBytes(*season);
+        const QByteArray old(qsizetype(bytes.size()), 'o');
+        QString folder = dir.path();
+        QString target = dir.filePath(place);
+        std::unique_ptr<TinyDisk> disk;
+        std::unique_ptr<FullDisk> full;
+        if (place == QStringLiteral("tmpfs")) {
+            disk = std::make_unique<TinyDisk>(dir.filePath(QStringLiteral("disk")));
+            if (!disk->mounted)
+                QSKIP("cannot mount a tmpfs here");
+            folder = disk->path;
+            target = disk->path + QStringLiteral("/s.bwl");
+        } else if (place.startsWith(QStringLiteral("full:"))) {
+            target = dir.filePath(QStringLiteral("s.bwl"));
+            full = std::make_unique<FullDisk>(place.mid(5).toLongLong());
+        } else if (place.startsWith(QStringLiteral("locked/"))) {
+            folder = dir.filePath(QStringLiteral("locked"));
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        }
+        const bool oldExists = !place.startsWith(QStringLiteral("nowhere")) && place != QStringLiteral("sub");
+        if (oldExists) {
+            QFile f(target); // written past any full disk of the test
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size() && f.flush());
+        }
+        if (disk)
+            disk->Fill();
+
+        bool saved = true;
+        if (place.startsWith(QStringLiteral("locked/"))) {
+            // The file may be written, its folder not: still nothing is written in place.
+            saved = SaveAsOrdinaryUser(folder, target, [&] {
+                return SaveSeason(host, *season, true, [&] { return target; });
+            });
+        } else {
+            saved = SaveSeason(host, *season, true, [&] { return target; });
+        }
+        QVERIFY(!saved);
+        QCOMPARE(host.Texts(), std::vector<std::string>{
+                                   FileFailureText("Cannot write file", target, reason)});
         QCOMPARE(host.messages[0].title, std::string(kDefaultErrorTitle));
+        QCOMPARE(QString::fromStdString(season->filePath), own);
         QVERIFY(season->modified);
-        QVERIFY(season->untitled);
-        // The chosen name is kept, ready for the next attempt.
-        QCOMPARE(QString::fromStdString(season->filePath), path);
         QVERIFY(host.recentFiles.empty());
         QCOMPARE(host.waitDepth, 0);
+        if (oldExists)
+            QVERIFY(ReadRaw(target) == old);
+        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& entry : left)
+            QVERIFY2(!entry.contains(QStringLiteral("tessel-save")), qPrintable(entry));
+    }
+
+    // Saves that a crash cut short leave a temporary file; the next save of the
+    // same file removes exactly those, and nothing that merely looks alike.
+    void leftoversOfEarlierSaves()
+    {
+        QTemporaryDir dir;
+        const QString prefix = TemporarySavePrefix(QStringLiteral("s.bwl"));
+        const QStringList leftovers{prefix + QStringLiteral("a1B2c3"), prefix + QStringLiteral("ZZZZZZ")};
+        const QStringList others{prefix + QStringLiteral("a1B2c"), prefix + QStringLiteral("a1B2c3d"),
+                                 prefix + QStringLiteral("a1-2c3"), QStringLiteral("s.bwl.a1B2c3"),
+                                 TemporarySavePrefix(QStringLiteral("t.bwl")) + QStringLiteral("a1B2c3")};
+        for (const QString& name : leftovers + others)
+            QVERIFY(WriteRaw(dir.filePath(name), "x"));
+        FakeHost host;
+        SeasonPtr season = MakeSeason(host);
+        QVERIFY(SaveSeason(host, *season, true, [&] { return dir.filePath(QStringLiteral("s.bwl")); }));
+        QStringList expected = others;
+        expected << QStringLiteral("s.bwl");
+        expected.sort();
+        QStringList found = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        found.sort();
+        QCOMPARE(found, expected);
     }
 
     void relativePathBecomesAbsolute()
@@ -224,17 +417,12 @@ private slots:
     }
 
 
-    // The real import: a text file that cannot be read ends quietly, a good
-    // one gives an untitled season; both paths join the recent files.
+    // The real import: a good text file gives an untitled season and joins
+    // the recent files.
     void textImportThroughOpen()
     {
         QTemporaryDir dir;
-        const QString missing = dir.filePath(QStringLiteral("missing.BWT"));
         FakeHost host;
-        QVERIFY(!OpenSeasonPath(host, missing, false));
-        QVERIFY(host.messages.empty());
-        QCOMPARE(host.recentFiles, std::vector<std::string>{PathToSeasonText(missing)});
-
         const QString good = dir.filePath(QStringLiteral("club.bwt"));
         QVERIFY(WriteRaw(good, QByteArray("[Club]\n\"Riverside BC\" \"District\" \"Two\" \"1\" \"1\" \"Aggregate\"\n"
                                           "[Players]\n\"A. Brown\"\n[Matches]\n\"home\" \"Hillside\" \"3/5/2008\"\n"
@@ -245,7 +433,7 @@ private slots:
         QVERIFY(season->untitled);
         QCOMPARE(season->teamName, std::string("Riverside BC"));
         QCOMPARE(season->matchesWon, 1);
-        QCOMPARE(host.recentFiles.back(), PathToSeasonText(good));
+        QCOMPARE(host.recentFiles, std::vector<std::string>{PathToSeasonText(good)});
         QCOMPARE(host.waitDepth, 0);
     }
 };

@@ -8,6 +8,7 @@
 
 #include "platform/PrintSetup.h"
 #include "platform/Settings.h"
+#include "support/FullDisk.h"
 
 namespace {
 
@@ -165,6 +166,22 @@ private slots:
         QVERIFY(!store.WriteText(kSettingsKey, kFontNameSetting, "Arial"));
         // Readers stay silent and fall back.
         QCOMPARE(store.ReadNumber(kSettingsKey, kMinGamesSetting, 3), 3);
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        const QByteArray before("[General]\nFontName=Arial\nMinGames=4\n");
+        Put(UserRoot(), before);
+        {
+            const FullDisk full(0);
+            QVERIFY(!Store().WriteNumber(kSettingsKey, kMinGamesSetting, 5));
+        }
+        QFile f(FileUnder(UserRoot()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QVERIFY(Store().WriteNumber(kSettingsKey, kMinGamesSetting, 5));
+        QCOMPARE(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 3), 5);
+        QCOMPARE(Store().ReadText(kSettingsKey, kFontNameSetting, "", 32), std::string("Arial"));
     }
 
     void unparsableUserFileIsNotRewritten()
