@@ -1,6 +1,7 @@
 #include "cli/Printouts.h"
 
 #include <QBuffer>
+#include <QFileDevice>
 #include <QImage>
 #include <QPageLayout>
 #include <QPainter>

@@ -306,7 +306,7 @@ private slots:
             "Print: Landscape mode is better for this printout. If you continue, the output will have to be "
             "squeezed to fit. Continue anyway?\n");
         const QString blankQuestion = QStringLiteral(
-            "Bowls results: This match has not yet been played. Do you want to print a blank result sheet?\n");
+            "Bowls results: This match has not yet been played.\nDo you want to print a blank result sheet?\n");
         QTest::newRow("team, landscape A4") << QStringList{team} << 0 << QSize(842, 595) << QString();
         QTest::newRow("team, portrait") << QStringList{team, QStringLiteral("--portrait")} << 0 << QSize(595, 842)
                                         << landscapeQuestion;
