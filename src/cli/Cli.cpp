@@ -82,5 +82,7 @@ int RunCli(const QStringList& arguments, std::ostream& out, std::ostream& err)
         return RunPrint(run);
     if (command == QStringLiteral("render"))
         return RunRender(run);
+    if (command == QStringLiteral("export"))
+        return RunExport(run);
     return UsageError(err, "unknown command: " + command.toStdString());
 }

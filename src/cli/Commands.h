@@ -45,6 +45,7 @@ int RunReport(const CliRun& run);
 int RunConvert(const CliRun& run);
 int RunPrint(const CliRun& run);
 int RunRender(const CliRun& run);
+int RunExport(const CliRun& run);
 
 // The options print and render share. Each returns 0 when they hold, else
 // the usage error's status (the reason told).

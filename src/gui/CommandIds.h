@@ -10,6 +10,7 @@ inline constexpr int Open = 102;
 inline constexpr int Save = 103;
 inline constexpr int SaveAs = 104;
 inline constexpr int Exit = 105;
+inline constexpr int ExportWebPage = 106;
 inline constexpr int CloseAll = 107;
 inline constexpr int PrintTeamResults = 108;
 

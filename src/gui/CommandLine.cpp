@@ -1,5 +1,9 @@
 #include "gui/CommandLine.h"
 
+#include <string_view>
+
+#include "TesselVersion.h"
+
 bool IsSwitchArgument(const QString& argument)
 {
     // A single "-" is not enough: a file name may well begin with one, and
@@ -17,4 +21,28 @@ QString StartupFile(const QStringList& arguments)
             file = a;
     }
     return file;
+}
+
+int AnswerInformationSwitches(int argc, const char* const* argv, std::ostream& out)
+{
+    for (int i = 1; i < argc && i <= kMaxArguments; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--version") {
+            out << "tessel " << kVersionText << "\n";
+            return 0;
+        }
+        if (argument == "--help") {
+            out << "Usage: tessel [FILE]\n"
+                   "Keeps a bowls team's season: results grid, rankings, printouts and a web page.\n"
+                   "FILE, a binary season (.bwl) or a text season (.bwt), is opened at start-up.\n"
+                   "Every save keeps the previous file beside it as FILE.bak.\n"
+                   "\n"
+                   "  --help       show this help and exit\n"
+                   "  --version    show the version and exit\n"
+                   "\n"
+                   "Without a display, tessel-cli writes reports, printouts and web pages.\n";
+            return 0;
+        }
+    }
+    return -1;
 }

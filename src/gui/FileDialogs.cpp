@@ -71,3 +71,24 @@ QString FileDialogs::ChooseSaveFile(QWidget* owner)
         return {};
     return dialog.selectedFiles().constFirst();
 }
+
+QString FileDialogs::ChooseWebPageFile(QWidget* owner, const QString& suggested)
+{
+    if (nextWebPage_) {
+        QString path = *nextWebPage_;
+        nextWebPage_.reset();
+        return path;
+    }
+
+    QFileDialog dialog(owner, QStringLiteral("Export web page"));
+    Prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("Web page (*.html *.htm)")});
+    dialog.setDefaultSuffix(QStringLiteral("html"));
+    if (!suggested.isEmpty())
+        dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}

@@ -19,13 +19,19 @@ public:
     // The dialog's answer, or the preset one (used once).
     OpenChoice ChooseOpenFile(QWidget* owner);
     QString ChooseSaveFile(QWidget* owner);
+    // Where a web page of the season goes; suggested is the name offered.
+    QString ChooseWebPageFile(QWidget* owner, const QString& suggested);
 
     void PresetOpen(const QString& path, bool readOnly = false)
     {
         nextOpen_ = OpenChoice{path, readOnly};
     }
     void PresetSave(const QString& path) { nextSave_ = path; }
-    bool HasPresets() const { return nextOpen_.has_value() || nextSave_.has_value(); }
+    void PresetWebPage(const QString& path) { nextWebPage_ = path; }
+    bool HasPresets() const
+    {
+        return nextOpen_.has_value() || nextSave_.has_value() || nextWebPage_.has_value();
+    }
 
     // The filters as the dialogs list them; each pattern matches both cases.
     static QStringList OpenFilters();
@@ -34,4 +40,5 @@ public:
 private:
     std::optional<OpenChoice> nextOpen_;
     std::optional<QString> nextSave_;
+    std::optional<QString> nextWebPage_;
 };

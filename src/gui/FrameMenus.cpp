@@ -26,6 +26,7 @@ FrameMenus::FrameMenus(QWidget* parent) : QObject(parent)
     AddItem(file, Command::Open, QStringLiteral("&Open...\tCtrl+O"));
     AddItem(file, Command::Save, QStringLiteral("&Save\tCtrl+S"));
     AddItem(file, Command::SaveAs, QStringLiteral("S&ave as..."));
+    AddItem(file, Command::ExportWebPage, QStringLiteral("&Export web page..."));
     file->addSeparator();
     AddItem(file, Command::PrintTeamResults, QStringLiteral("&Print...\tCtrl+P"));
     file->addSeparator();

@@ -4,6 +4,8 @@
 #include <QTimer>
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -24,6 +26,8 @@
 #include "platform/PainterSurface.h"
 #include "platform/SeasonFiles.h"
 #include "platform/Settings.h"
+#include "platform/WebPageFile.h"
+#include "render/WebPage.h"
 
 ResultsWindow::ResultsWindow(Shell& shell, SeasonPtr season, QWidget* parent)
     : QWidget(parent), shell_(shell), host_(shell, this), season_(std::move(season))
@@ -204,6 +208,9 @@ void ResultsWindow::Command(int command)
     case Command::SaveAs:
         Save(true);
         return;
+    case Command::ExportWebPage:
+        ExportPage();
+        return;
     case Command::DeleteFixture:
         DeleteSelectedFixture();
         return;
@@ -229,6 +236,23 @@ void ResultsWindow::Command(int command)
 void ResultsWindow::Save(bool saveAs)
 {
     SaveSeason(host_, *season_, saveAs, [this] { return shell_.Dialogs().ChooseSaveFile(this); });
+}
+
+void ResultsWindow::ExportPage()
+{
+    // Offered beside the season file, under its name: season.bwl, season.html.
+    QString suggested;
+    if (!season_->untitled) {
+        const QFileInfo file(SeasonPathToQString(season_->filePath));
+        suggested = file.dir().filePath(file.completeBaseName() + QStringLiteral(".html"));
+    }
+    const QString path = shell_.Dialogs().ChooseWebPageFile(this, suggested);
+    if (path.isEmpty())
+        return;
+    WebPageOptions options;
+    options.minGames = host_.MinGames();
+    options.highlightLosses = static_cast<int>(shell_.preferences.highlightLosses);
+    ExportWebPage(host_, *season_, options, path);
 }
 
 void ResultsWindow::Print(const Printout& printout)

@@ -90,6 +90,7 @@ private:
     void ShowPopup(QPoint globalPos);
     void EditSelection();
     void Save(bool saveAs);
+    void ExportPage();
     void DeleteSelectedFixture();
     void PrintSelectedMatchSheet();
     void Print(const Printout& printout);

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <iostream>
+
 #include "gui/CommandLine.h"
 #include "gui/FrameWindow.h"
 #include "gui/Shell.h"
@@ -8,6 +10,9 @@
 
 int main(int argc, char* argv[])
 {
+    if (const int status = AnswerInformationSwitches(argc, argv, std::cout); status >= 0)
+        return status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessel"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));

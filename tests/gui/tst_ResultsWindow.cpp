@@ -419,6 +419,41 @@ private slots:
                                                            "Do you want to print a blank result sheet?"));
     }
 
+    void exportWebPage_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("written") << QStringLiteral("page.html") << true;
+        QTest::newRow("missing folder") << QStringLiteral("no/dir/page.html") << false;
+        QTest::newRow("cancelled") << QString() << false;
+    }
+    void exportWebPage()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, written);
+        Shell shell;
+        ScriptedMessages messages(shell);
+        Window w(shell, MakeSeason(4, 3, settings_->Path(QStringLiteral("season.bwl"))), QSize(900, 600));
+        w.S().teamName = "Park & <Vale>";
+        const QString path = target.isEmpty() ? QString() : settings_->Path(target);
+        shell.Dialogs().PresetWebPage(path);
+        w.window.Command(Command::ExportWebPage);
+
+        QCOMPARE(QFile::exists(path), written);
+        QCOMPARE(w.S().modified, false);
+        if (written) {
+            QFile page(path);
+            QVERIFY(page.open(QIODevice::ReadOnly));
+            const QByteArray html = page.readAll();
+            QVERIFY(html.startsWith("<!DOCTYPE html>"));
+            QVERIFY(html.contains("<h1>Park &amp; &lt;Vale&gt;</h1>"));
+        }
+        const bool failed = !written && !target.isEmpty();
+        QCOMPARE(messages.shown.size(), std::size_t(failed ? 1 : 0));
+        if (failed)
+            QVERIFY(messages.Texts().front().starts_with("Cannot write file"));
+    }
+
     void fontCommandStoresFourValuesAndRemakesTheFonts()
     {
         Shell shell;
