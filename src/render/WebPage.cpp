@@ -34,10 +34,10 @@ caption { text-align: left; font-style: italic; padding: 0 0 .3rem; color: #444;
 th, td { border: 1px solid #767676; padding: .15rem .35rem; }
 thead th, thead td, tfoot .labels th { background: #e8ecf1; }
 th { font-weight: normal; }
-th[scope="row"] { text-align: left; }
+th[scope="row"] { text-align: left; white-space: nowrap; }
+abbr[title] { text-decoration: none; }
 thead th { font-weight: bold; }
 .grid td { text-align: center; white-space: nowrap; }
-.grid th[scope="row"] { text-align: left; white-space: nowrap; }
 .grid thead .name, .grid thead .n, .grid thead .fig { vertical-align: bottom; }
 .grid .opp { vertical-align: bottom; padding: .3rem .1rem; }
 .grid .opp span { writing-mode: vertical-rl; transform: rotate(180deg); white-space: nowrap; }
@@ -52,6 +52,7 @@ footer { margin-top: 2rem; font-size: .85rem; color: #444; }
 @media (max-width: 40rem) {
   body { margin: .6rem; }
   h1 { font-size: 1.3rem; }
+  th, td { padding: .15rem .25rem; }
 }
 @page { size: A4 landscape; margin: 10mm; }
 @media print {

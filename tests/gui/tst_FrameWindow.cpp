@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(MenuItems(m->Basic().at(2)), MenuItems(m->Full().at(6)));
         QCOMPARE(MenuItems(m->FullFile()),
                  Strings({"101 &New...", "102 &Open...\tCtrl+O", "103 &Save\tCtrl+S", "104 S&ave as...",
-                          "-", "108 &Print...\tCtrl+P", "-", "105 E&xit\tAlt+F4"}));
+                          "106 &Export web page...", "-", "108 &Print...\tCtrl+P", "-", "105 E&xit\tAlt+F4"}));
         QCOMPARE(MenuItems(m->Full().at(1)), Strings({"120 &Edit team...", "122 &Team summary...",
                                                       "108 &Print team results...\tCtrl+P"}));
         QCOMPARE(MenuItems(m->Full().at(2)),
