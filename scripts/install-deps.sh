@@ -8,7 +8,8 @@ qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins \
 libgl-dev libvulkan-dev libxkbcommon-dev \
 libbenchmark-dev clang libclang-rt-14-dev \
 fonts-liberation fonts-dejavu-core xvfb xauth poppler-utils tzdata \
-python3 python3-html5lib desktop-file-utils appstream shared-mime-info file man-db"
+python3 python3-html5lib desktop-file-utils appstream shared-mime-info file man-db \
+clang-format clang-tidy"
 
 missing=""
 for p in $PACKAGES; do
