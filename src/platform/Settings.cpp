@@ -23,8 +23,8 @@ std::string ToUtf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
-// A text that is wholly a decimal 32-bit integer: an optional minus sign and
-// digits, nothing else (no spaces, no plus, no radix prefix), whatever the
+// A text that is wholly a decimal 32-bit integer, signed or unsigned: an
+// optional minus sign and digits, nothing else (no spaces, no plus, no radix prefix), whatever the
 // locale.
 bool ParseNumberText(const QString& text, std::int32_t& out)
 {
@@ -33,11 +33,15 @@ bool ParseNumberText(const QString& text, std::int32_t& out)
     const char* last = first + bytes.size();
     if (first == last || (*first != '-' && (*first < '0' || *first > '9')))
         return false;
-    std::int32_t value = 0;
+    // The store keeps 32-bit words: a text may give one signed or unsigned
+    // (MinGames is unsigned), as a registry editor would show it.
+    long long value = 0;
     const auto [end, error] = std::from_chars(first, last, value, 10);
-    if (error != std::errc() || end != last || text.size() != bytes.size())
+    if (error != std::errc() || end != last || text.size() != bytes.size() ||
+        value < std::numeric_limits<std::int32_t>::min() ||
+        value > static_cast<long long>(std::numeric_limits<std::uint32_t>::max()))
         return false;
-    out = value;
+    out = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
     return true;
 }
 
@@ -305,6 +309,15 @@ bool WriteTextSetting(std::string_view key, std::string_view name, std::string_v
     return CurrentSettingsStore().WriteText(key, name, text);
 }
 
+namespace {
+
+std::int32_t WithinOr(std::int32_t value, std::int32_t least, std::int32_t most, std::int32_t otherwise)
+{
+    return value >= least && value <= most ? value : otherwise;
+}
+
+} // namespace
+
 Preferences LoadPreferences()
 {
     Preferences p;
@@ -315,7 +328,9 @@ Preferences LoadPreferences()
         static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kHomeOnLeftPrinterSetting, 1));
     p.highlightLosses =
         static_cast<std::uint32_t>(ReadNumberSetting(kSettingsKey, kHighlightLossesSetting, 0));
-    p.minPrintScale = ReadNumberSetting(kSettingsKey, kMinPrintScaleSetting, 70) / 100.0;
+    // A scale outside 1..100 % would print nothing useful.
+    p.minPrintScale =
+        WithinOr(ReadNumberSetting(kSettingsKey, kMinPrintScaleSetting, 70), 1, 100, 70) / 100.0;
     return p;
 }
 
@@ -327,8 +342,10 @@ int MinGamesForRanking(std::uint32_t stored)
 GridFontSettings LoadGridFontSettings()
 {
     GridFontSettings f;
-    f.height = ReadNumberSetting(kSettingsKey, kFontHeightSetting, -40);
-    f.weight = ReadNumberSetting(kSettingsKey, kFontWeightSetting, 400);
+    // Heights and weights no font can have would leave the grid without text.
+    const std::int32_t height = ReadNumberSetting(kSettingsKey, kFontHeightSetting, -40);
+    f.height = height < 0 ? WithinOr(height, -1000, -10, -40) : WithinOr(height, 10, 1000, -40);
+    f.weight = WithinOr(ReadNumberSetting(kSettingsKey, kFontWeightSetting, 400), 1, 1000, 400);
     // Only the low byte carries the flag.
     f.italic = (ReadNumberSetting(kSettingsKey, kFontItalicSetting, 0) & 0xFF) != 0;
     f.faceName =

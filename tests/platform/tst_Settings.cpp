@@ -73,7 +73,8 @@ private slots:
         QTest::newRow("user zero still wins") << B("MinGames=0\n") << five << 0;
         QTest::newRow("non-numeric user, machine") << B("MinGames=abc\n") << five << 5;
         QTest::newRow("trailing text") << B("MinGames=12abc\n") << five << 5;
-        QTest::newRow("too large") << B("MinGames=2147483648\n") << five << 5;
+        QTest::newRow("unsigned beyond int, bit for bit") << B("MinGames=4294967295\n") << five << -1;
+        QTest::newRow("beyond 32 bits") << B("MinGames=4294967296\n") << five << 5;
         QTest::newRow("empty text") << B("MinGames=\n") << five << 5;
         QTest::newRow("other group only") << B("[Other]\nMinGames=9\n") << kNoFile << 3;
     }
@@ -212,6 +213,15 @@ private slots:
         QTest::newRow("mixed layers")
             << QByteArray("HomeOnLeftScreen=abc\nMinPrintScale=50\n")
             << QByteArray("HomeOnLeftScreen=1\nMinGames=6\n") << 6u << 1u << 1u << 0u << 0.50;
+        // MinGames is unsigned and never reset; the print scale keeps to 1..100 %.
+        QTest::newRow("unsigned MinGames, scale 1")
+            << QByteArray("MinGames=3000000000\nMinPrintScale=1\n") << kNoFile << 3000000000u << 0u << 1u
+            << 0u << 0.01;
+        QTest::newRow("scale 100") << QByteArray("MinPrintScale=100\n") << kNoFile << 3u << 0u << 1u << 0u << 1.0;
+        QTest::newRow("scale 0") << QByteArray("MinPrintScale=0\n") << kNoFile << 3u << 0u << 1u << 0u << 0.70;
+        QTest::newRow("scale 101") << QByteArray("MinPrintScale=101\n") << kNoFile << 3u << 0u << 1u << 0u << 0.70;
+        QTest::newRow("scale -100") << QByteArray("MinPrintScale=-100\n") << kNoFile << 3u << 0u << 1u << 0u
+                                    << 0.70;
     }
     void preferences()
     {
@@ -262,6 +272,20 @@ private slots:
         QTest::newRow("stored")
             << QByteArray("FontName=Arial\nFontHeight=50\nFontWeight=700\nFontItalic=1\n")
             << QByteArray("Arial") << 50 << 700 << true;
+        const QByteArray tnr("Times New Roman");
+        // Heights -1000..-10 and 10..1000, weights 1..1000; anything else is the default.
+        const struct { const char* name; int height, weight, readHeight, readWeight; } sizes[] = {
+            {"smallest", -10, 1, -10, 1},       {"largest", -1000, 1000, -1000, 1000},
+            {"cell 10", 10, 400, 10, 400},      {"cell 1000", 1000, 400, 1000, 400},
+            {"-9, weight 0", -9, 0, -40, 400},  {"9, weight 1001", 9, 1001, -40, 400},
+            {"-1001", -1001, 400, -40, 400},    {"1001", 1001, 400, -40, 400},
+            {"0", 0, 400, -40, 400},            {"-2000", -2000, 400, -40, 400},
+            {"largest int", 2147483647, -5, -40, 400},
+        };
+        for (const auto& r : sizes)
+            QTest::newRow(r.name) << ("FontHeight=" + QByteArray::number(r.height) + "\nFontWeight=" +
+                                      QByteArray::number(r.weight) + "\n")
+                                  << tnr << r.readHeight << r.readWeight << false;
         QTest::newRow("italic reads the low byte only")
             << QByteArray("FontItalic=256\n") << QByteArray("Times New Roman") << -40 << 400
             << false;
