@@ -1,5 +1,7 @@
 #include "platform/WebPageFile.h"
 
+#include <QFileInfo>
+
 #include <new>
 
 #include "model/Host.h"
@@ -8,17 +10,17 @@
 
 bool ExportWebPage(Host& host, const Season& season, const WebPageOptions& options, const QString& path)
 {
-    bool written = false;
+    FileWriteResult written;
     {
         WaitCursor wait(host);
         try {
             const std::string page = SeasonWebPage(season, host, options);
             written = WriteFileAtomically(path, QByteArrayView(page.data(), static_cast<qsizetype>(page.size())));
         } catch (const std::bad_alloc&) {
-            written = false;
+            written.reason = QStringLiteral("not enough memory");
         }
     }
-    if (!written)
-        host.ShowError("Cannot write file\n" + path.toStdString());
-    return written;
+    if (!written.ok)
+        host.ShowError(FileFailureText("Cannot write file", QFileInfo(path).absoluteFilePath(), written.reason));
+    return written.ok;
 }
