@@ -127,7 +127,7 @@ bool SaveSeason(Host& host, Season& season, bool saveAs,
         } else {
             try {
                 const Bytes bytes = SeasonToBytes(season);
-                written = WriteFileAtomically(
+                written = ReplaceFileKeepingBackup(
                     path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
                                          static_cast<qsizetype>(bytes.size())));
             } catch (const std::bad_alloc&) {
