@@ -9,6 +9,7 @@
 #include "model/Dates.h"
 #include "model/Host.h"
 #include "model/PlayerRegister.h"
+#include "model/PlayerOrder.h"
 #include "model/Recalculate.h"
 #include "model/ScoringScheme.h"
 

@@ -1,4 +1,4 @@
-// The ranking order of the player list.
+#include "model/PlayerOrder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "model/Host.h"
-#include "model/Recalculate.h"
 
 namespace {
 

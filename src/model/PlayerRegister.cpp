@@ -4,6 +4,7 @@
 #include <new>
 
 #include "model/Host.h"
+#include "model/PlayerOrder.h"
 #include "model/Recalculate.h"
 #include "model/Text.h"
 #include "model/TextFormat.h"

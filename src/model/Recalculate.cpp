@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/Host.h"
+#include "model/Measure.h"
 #include "model/Scoring.h"
 
 namespace {
