@@ -331,7 +331,7 @@ ReadStatus SeasonFromBytes(const std::uint8_t* data, std::size_t size, Host& hos
         season = std::move(built);
         return ReadStatus::Ok;
     } catch (const std::bad_alloc&) {
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
         return ReadStatus::OutOfMemory;
     }
 }

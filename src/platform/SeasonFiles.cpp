@@ -47,7 +47,7 @@ QString AbsolutePath(const QString& path)
 
 void ShowOutOfMemory(Host& host)
 {
-    host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+    host.ShowOutOfMemory();
 }
 
 } // namespace
