@@ -34,16 +34,14 @@ long double BasePoints(const ScoringScheme& scheme, const SideFigures& side, boo
                        int undecided)
 {
     const auto& w = scheme.weight;
-    // The home side's weights are w0, w1, w4, w5, w9, w10, w15, w16; the away
-    // side's w2, w3, w6, w7, w11, w12, w17, w18.
-    const float perOwnShot = homeSide ? w[0] : w[2];
-    const float perOtherShot = homeSide ? w[1] : w[3];
-    const float perGameWon = homeSide ? w[4] : w[6];
-    const float perUndecided = homeSide ? w[5] : w[7];
-    const float matchWin = homeSide ? w[9] : w[11];
-    const float matchDraw = homeSide ? w[10] : w[12];
-    const float moreGames = homeSide ? w[15] : w[17];
-    const float equalGames = homeSide ? w[16] : w[18];
+    const float perOwnShot = w[homeSide ? WeightHomePerShot : WeightAwayPerShot];
+    const float perOtherShot = w[homeSide ? WeightHomePerShotAgainst : WeightAwayPerShotAgainst];
+    const float perGameWon = w[homeSide ? WeightHomePerGameWon : WeightAwayPerGameWon];
+    const float perUndecided = w[homeSide ? WeightHomePerGameUndecided : WeightAwayPerGameUndecided];
+    const float matchWin = w[homeSide ? WeightHomeMatchWon : WeightAwayMatchWon];
+    const float matchDraw = w[homeSide ? WeightHomeMatchDrawn : WeightAwayMatchDrawn];
+    const float moreGames = w[homeSide ? WeightHomeMoreGames : WeightAwayMoreGames];
+    const float equalGames = w[homeSide ? WeightHomeEqualGames : WeightAwayEqualGames];
 
     long double points = static_cast<long double>(perOwnShot) * side.shots +
                          static_cast<long double>(perOtherShot) * side.opponentShots +
@@ -262,7 +260,7 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
     const ScoringScheme& scheme = season.scheme;
     const bool away = fixture.venue == Away;
 
-    fixture.result = 0;
+    fixture.result = ResultNone;
     const GameTotals totals = ScanGames(season, fixture, recalculating);
     const int shotsFor = totals.shotsFor;
     const int shotsAgainst = totals.shotsAgainst;
@@ -276,7 +274,7 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
         fixture.resultText.clear();
         fixture.pointsFor = 0;
         fixture.pointsAgainst = 0;
-        fixture.result = 0;
+        fixture.result = ResultNone;
         if (display)
             display->Clear();
         return;
@@ -285,11 +283,11 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
         ++season.matchesPlayed;
 
     // Handicaps and the start: the home side must beat the away side's shots
-    // plus handicap by more than w8 to win the match.
+    // plus handicap by more than the start to win the match.
     const int ourHandicap = recalculating ? (away ? season.awayHandicap : season.homeHandicap)
                                           : fixture.handicap;
     const int theirHandicap = fixture.oppHandicap;
-    const double start = scheme.weight[8];
+    const double start = scheme.weight[WeightStart];
     // In double: a handicap read from a file may be any 32-bit value.
     const double ourTotal = static_cast<double>(shotsFor) + ourHandicap;
     const double theirTotal = static_cast<double>(shotsAgainst) + theirHandicap;
@@ -303,17 +301,17 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
     long double theirs = BasePoints(scheme, theirSide, away, undecided);
 
     // The second leg against an opponent also scores the aggregate of both.
-    if (fixture.returnLeg && fixture.returnLeg->result != 0) {
+    if (fixture.returnLeg && fixture.returnLeg->result != ResultNone) {
         long long aggregateFor = static_cast<long long>(shotsFor) + fixture.returnLeg->shotsFor;
         long long aggregateAgainst =
             static_cast<long long>(shotsAgainst) + fixture.returnLeg->shotsAgainst;
         if (aggregateFor > aggregateAgainst) {
-            ours += scheme.weight[13];
+            ours += scheme.weight[WeightAggregateWon];
         } else if (aggregateFor < aggregateAgainst) {
-            theirs += scheme.weight[13];
+            theirs += scheme.weight[WeightAggregateWon];
         } else {
-            ours += scheme.weight[14];
-            theirs += scheme.weight[14];
+            ours += scheme.weight[WeightAggregateDrawn];
+            theirs += scheme.weight[WeightAggregateDrawn];
         }
     }
     ours -= totals.penaltiesFor;
@@ -355,11 +353,12 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
     append(theirText.View());
     fixture.resultText.assign(text.data(), length);
 
-    fixture.result = ourPoints > theirPoints ? 1 : (ourPoints < theirPoints ? 3 : 2);
+    fixture.result =
+        ourPoints > theirPoints ? ResultWon : (ourPoints < theirPoints ? ResultLost : ResultDrawn);
     if (recalculating) {
-        if (fixture.result == 1)
+        if (fixture.result == ResultWon)
             ++season.matchesWon;
-        else if (fixture.result == 3)
+        else if (fixture.result == ResultLost)
             ++season.matchesLost;
         season.shotsFor += shotsFor;
         season.shotsAgainst += shotsAgainst;
