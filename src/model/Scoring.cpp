@@ -248,39 +248,20 @@ NumberText PointsText(const Season& season, double value)
     return FixedText(value, season.scheme.matchDecimals, 3);
 }
 
-} // namespace
+struct MatchPoints {
+    long double ours = 0;
+    long double theirs = 0;
+};
 
-std::string FormatPoints(const Season& season, double value)
-{
-    return std::string(PointsText(season, value).View());
-}
-
-void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool recalculating)
+// The match points of a played fixture from its game totals, before they are
+// rounded to single precision.
+MatchPoints PointsOf(const Season& season, const Fixture& fixture, const GameTotals& totals,
+                     bool recalculating)
 {
     const ScoringScheme& scheme = season.scheme;
     const bool away = fixture.venue == Away;
-
-    fixture.result = ResultNone;
-    const GameTotals totals = ScanGames(season, fixture, recalculating);
     const int shotsFor = totals.shotsFor;
     const int shotsAgainst = totals.shotsAgainst;
-    const int won = totals.won;
-    const int lost = totals.lost;
-    const bool played = totals.played;
-
-    fixture.shotsFor = shotsFor;
-    fixture.shotsAgainst = shotsAgainst;
-    if (!played) {
-        fixture.resultText.clear();
-        fixture.pointsFor = 0;
-        fixture.pointsAgainst = 0;
-        fixture.result = ResultNone;
-        if (display)
-            display->Clear();
-        return;
-    }
-    if (recalculating)
-        ++season.matchesPlayed;
 
     // Handicaps and the start: the home side must beat the away side's shots
     // plus handicap by more than the start to win the match.
@@ -294,11 +275,11 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
     const double homeMargin = away ? theirTotal - ourTotal : ourTotal - theirTotal;
     const int homeOutcome = homeMargin > start ? 1 : (homeMargin == start ? 0 : -1);
 
-    SideFigures ourSide{shotsFor, shotsAgainst, won, lost, away ? -homeOutcome : homeOutcome};
-    SideFigures theirSide{shotsAgainst, shotsFor, lost, won, -ourSide.outcome};
-    const int undecided = static_cast<int>(season.teamSize) - won - lost;
-    long double ours = BasePoints(scheme, ourSide, !away, undecided);
-    long double theirs = BasePoints(scheme, theirSide, away, undecided);
+    SideFigures ourSide{shotsFor, shotsAgainst, totals.won, totals.lost, away ? -homeOutcome : homeOutcome};
+    SideFigures theirSide{shotsAgainst, shotsFor, totals.lost, totals.won, -ourSide.outcome};
+    const int undecided = static_cast<int>(season.teamSize) - totals.won - totals.lost;
+    MatchPoints points{BasePoints(scheme, ourSide, !away, undecided),
+                       BasePoints(scheme, theirSide, away, undecided)};
 
     // The second leg against an opponent also scores the aggregate of both.
     if (fixture.returnLeg && fixture.returnLeg->result != ResultNone) {
@@ -306,65 +287,92 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
         long long aggregateAgainst =
             static_cast<long long>(shotsAgainst) + fixture.returnLeg->shotsAgainst;
         if (aggregateFor > aggregateAgainst) {
-            ours += scheme.weight[WeightAggregateWon];
+            points.ours += scheme.weight[WeightAggregateWon];
         } else if (aggregateFor < aggregateAgainst) {
-            theirs += scheme.weight[WeightAggregateWon];
+            points.theirs += scheme.weight[WeightAggregateWon];
         } else {
-            ours += scheme.weight[WeightAggregateDrawn];
-            theirs += scheme.weight[WeightAggregateDrawn];
+            points.ours += scheme.weight[WeightAggregateDrawn];
+            points.theirs += scheme.weight[WeightAggregateDrawn];
         }
     }
-    ours -= totals.penaltiesFor;
-    theirs -= totals.penaltiesAgainst;
+    points.ours -= totals.penaltiesFor;
+    points.theirs -= totals.penaltiesAgainst;
 
     if (scheme.Has(ShotDifferenceSplit))
-        AddShotDifferenceSplit(shotsFor - shotsAgainst, ours, theirs);
+        AddShotDifferenceSplit(shotsFor - shotsAgainst, points.ours, points.theirs);
     if (scheme.Has(GameBandPoints))
-        AddGameBandPoints(season, fixture, ours, theirs);
+        AddGameBandPoints(season, fixture, points.ours, points.theirs);
     if (scheme.Has(LevelDrawFive)) {
         // The league's rule reads the away handicap whatever the venue.
         const int levelHandicap = recalculating ? season.awayHandicap : fixture.handicap;
         const double level = -(start + levelHandicap - static_cast<double>(theirHandicap));
         if (static_cast<double>(shotsFor - shotsAgainst) == level) {
-            ours = 5;
-            theirs = 5;
+            points.ours = 5;
+            points.theirs = 5;
         }
     }
+    return points;
+}
+
+// "ours-theirs", cut to what the stored text holds (kResultTextCapacity - 1
+// characters).
+std::string ResultTextOf(std::string_view ours, std::string_view theirs)
+{
+    std::string text;
+    text.reserve(kResultTextCapacity - 1);
+    for (std::string_view part : {ours, std::string_view("-"), theirs})
+        text.append(part.substr(0, kResultTextCapacity - 1 - text.size()));
+    return text;
+}
+
+} // namespace
+
+std::string FormatPoints(const Season& season, double value)
+{
+    return std::string(PointsText(season, value).View());
+}
+
+void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool recalculating)
+{
+    fixture.result = ResultNone;
+    const GameTotals totals = ScanGames(season, fixture, recalculating);
+    fixture.shotsFor = totals.shotsFor;
+    fixture.shotsAgainst = totals.shotsAgainst;
+    if (!totals.played) {
+        fixture.resultText.clear();
+        fixture.pointsFor = 0;
+        fixture.pointsAgainst = 0;
+        if (display)
+            display->Clear();
+        return;
+    }
+    if (recalculating)
+        ++season.matchesPlayed;
 
     // Every comparison and total from here on uses the single-precision values.
-    const float ourPoints = static_cast<float>(ours);
-    const float theirPoints = static_cast<float>(theirs);
+    const MatchPoints points = PointsOf(season, fixture, totals, recalculating);
+    const float ourPoints = static_cast<float>(points.ours);
+    const float theirPoints = static_cast<float>(points.theirs);
     const NumberText ourText = PointsText(season, ourPoints);
     const NumberText theirText = PointsText(season, theirPoints);
     if (display) {
-        display->ShowShots(shotsFor, shotsAgainst);
+        display->ShowShots(totals.shotsFor, totals.shotsAgainst);
         display->ShowPoints(std::string(ourText.View()), std::string(theirText.View()));
     }
-    // The stored text holds at most kResultTextCapacity - 1 characters.
-    std::array<char, kResultTextCapacity - 1> text;
-    std::size_t length = 0;
-    auto append = [&](std::string_view part) {
-        std::size_t n = std::min(part.size(), text.size() - length);
-        std::copy_n(part.data(), n, text.data() + length);
-        length += n;
-    };
-    append(ourText.View());
-    append("-");
-    append(theirText.View());
-    fixture.resultText.assign(text.data(), length);
-
+    fixture.resultText = ResultTextOf(ourText.View(), theirText.View());
     fixture.result =
         ourPoints > theirPoints ? ResultWon : (ourPoints < theirPoints ? ResultLost : ResultDrawn);
+    fixture.pointsFor = ourPoints;
+    fixture.pointsAgainst = theirPoints;
+
     if (recalculating) {
         if (fixture.result == ResultWon)
             ++season.matchesWon;
         else if (fixture.result == ResultLost)
             ++season.matchesLost;
-        season.shotsFor += shotsFor;
-        season.shotsAgainst += shotsAgainst;
+        season.shotsFor += totals.shotsFor;
+        season.shotsAgainst += totals.shotsAgainst;
         season.pointsFor += ourPoints;
         season.pointsAgainst += theirPoints;
     }
-    fixture.pointsFor = ourPoints;
-    fixture.pointsAgainst = theirPoints;
 }
