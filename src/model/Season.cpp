@@ -49,7 +49,7 @@ bool AllocateSeasonRecords(Host& host, SeasonPtr& season)
         return true;
     } catch (const std::bad_alloc&) {
         FreeSeason(season);
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
         return false;
     }
 }

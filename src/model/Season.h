@@ -34,6 +34,9 @@ enum GameState : std::uint32_t {
 
 enum Venue : std::uint32_t { Home = 0, Away = 1, Neutral = 2 };
 
+// A fixture's result, as stored.
+enum FixtureResult : std::uint32_t { ResultNone = 0, ResultWon = 1, ResultDrawn = 2, ResultLost = 3 };
+
 struct Player {
     std::uint16_t id = 0;
     std::uint16_t appearances = 0;
@@ -70,7 +73,7 @@ struct Game {
 };
 
 struct Fixture {
-    std::uint32_t result = 0;      // 0 not played, 1 won, 2 drawn, 3 lost
+    std::uint32_t result = ResultNone; // a FixtureResult
     std::string opponent;          // at most 33 characters
     std::uint32_t venue = Neutral;
     std::time_t date = 0;          // local midnight, standard time
