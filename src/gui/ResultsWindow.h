@@ -44,6 +44,10 @@ public:
     // selection, when this is the active results window.
     void UpdateMenuItems();
 
+    // Opens the fixture editor on the fixture at index; when the user stores
+    // it, recalculates and repaints. True when the fixture was stored.
+    bool EditFixture(int index);
+
     // Prints the match sheet of the fixture at index (the editor's Print
     // button asks for it too); tells the user when printing failed.
     void PrintMatchSheet(int fixtureIndex);
@@ -92,6 +96,7 @@ private:
     void Save(bool saveAs);
     void ExportPage();
     void DeleteSelectedFixture();
+    void InsertFixtureAndEdit(bool after);
     void PrintSelectedMatchSheet();
     void Print(const Printout& printout);
     void ChooseFont();
