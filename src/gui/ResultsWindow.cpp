@@ -296,11 +296,16 @@ void ResultsWindow::PrintSelectedMatchSheet()
     PrintMatchSheet(s.selectedFixture);
 }
 
+FixtureEditorDialog::PrintRequest ResultsWindow::EditorPrint()
+{
+    return [this](const Fixture& fixture) { PrintMatchSheet(fixture); };
+}
+
 bool ResultsWindow::EditFixture(int index)
 {
     if (!season_)
         return false;
-    if (OpenFixtureEditor(this, shell_, *season_, index, {}) == 0)
+    if (OpenFixtureEditor(this, shell_, *season_, index, EditorPrint()) == 0)
         return false;
     Recalculate(*season_, host_, false);
     repaint();
@@ -311,7 +316,7 @@ void ResultsWindow::InsertFixtureAndEdit(bool after)
 {
     Season& s = *season_;
     auto edit = [this](int index) {
-        return OpenFixtureEditor(this, shell_, *season_, index, {}) != 0;
+        return OpenFixtureEditor(this, shell_, *season_, index, EditorPrint()) != 0;
     };
     InsertAndEditFixture(s, host_, after, edit);
     Recalculate(s, host_, false);

@@ -48,8 +48,8 @@ public:
     // it, recalculates and repaints. True when the fixture was stored.
     bool EditFixture(int index);
 
-    // Prints the match sheet of the fixture at index (the editor's Print
-    // button asks for it too); tells the user when printing failed.
+    // Prints the match sheet of the fixture at index; tells the user when
+    // printing failed.
     void PrintMatchSheet(int fixtureIndex);
     // Prints the match sheet of fixture as it stands (the fixture editor's
     // working copy), nothing taken from the season first.
@@ -97,6 +97,7 @@ private:
     void ExportPage();
     void DeleteSelectedFixture();
     void InsertFixtureAndEdit(bool after);
+    std::function<void(const Fixture&)> EditorPrint();
     void PrintSelectedMatchSheet();
     void Print(const Printout& printout);
     void ChooseFont();

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPrinter>
 
 #include <functional>
 
@@ -200,6 +201,51 @@ private slots:
         QCOMPARE(f.games[3].opponent, std::string("Nobody"));
         QCOMPARE(int(f.games[3].scoreAgainst), 21);
         QCOMPARE(f.result, 3u);
+    }
+
+    // Print... validates, prints the working copy as it stands and gives the
+    // focus back to OK.
+    void printButton_data()
+    {
+        QTest::addColumn<QString>("against");
+        QTest::addColumn<QString>("output");   // "" : the dialog is never shown
+        QTest::addColumn<QString>("message");
+        QTest::newRow("printed") << "Rivals" << "sheet.pdf" << "";
+        QTest::newRow("printer fails") << "Rivals" << "missing/dir/sheet.pdf" << "Could not print file";
+        QTest::newRow("invalid") << "" << "" << "Opponent team name must be entered";
+    }
+    void printButton()
+    {
+        QFETCH(QString, against);
+        QFETCH(QString, output);
+        QFETCH(QString, message);
+        TemporarySettings settings;
+        Shell shell;
+        ScriptedMessages messages(shell);
+        bool asked = false;
+        const QString path = settings.Path(output);
+        shell.printDialog = [&](QWidget*, QPrinter& printer, bool) {
+            asked = true;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+        ResultsWindow window(shell, MakeSeason(3, 6));
+        window.Select(0, -1);
+        WhenEditorOpens([&](FixtureEditorDialog& d) {
+            static_cast<QLineEdit*>(d.Control(404))->setText(against);
+            static_cast<QLineEdit*>(d.Control(RowId(0, 3)))->setText(QStringLiteral("20"));
+            QTest::mouseClick(static_cast<QWidget*>(d.Control(413)), Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), d.Control(1));
+            // What was printed stays in the editor only.
+            QCOMPARE(int(d.Editing().Working().games[0].scoreAgainst), 20);
+        });
+        window.Command(Command::EditFixture);
+        QCOMPARE(asked, !output.isEmpty());
+        QCOMPARE(QString::fromStdString(messages.Texts().empty() ? "" : messages.Texts().back()), message);
+        if (message.isEmpty())
+            QVERIFY(QFileInfo(path).size() > 0);
+        QVERIFY(window.GetSeason()->FixtureAt(0)->games[0].scoreAgainst != 20);
     }
 
     void cancelAfterInsertion()
