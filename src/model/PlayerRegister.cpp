@@ -68,8 +68,6 @@ void ForEachGame(Season& season, Visit visit)
     for (auto& fixture : season.fixtures)
         for (Game& game : fixture->games)
             visit(game);
-    for (Game& game : season.editGames)
-        visit(game);
 }
 
 // Removes one record; no game may name it any more.

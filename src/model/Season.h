@@ -103,7 +103,6 @@ struct Season {
     std::vector<std::unique_ptr<Fixture>> fixtures;   // season order
     std::int32_t playerCount = 0;                     // also the next id
     std::vector<std::unique_ptr<Player>> players;     // ranking order
-    std::vector<Game> editGames;                      // the fixture editor's spare games
 
     // View state of the results window.
     std::int32_t firstFixture = 0;
@@ -137,7 +136,7 @@ struct Season {
 using SeasonPtr = std::unique_ptr<Season>;
 
 // Creates fixtureCount fixtures (neutral venue, dated now, teamSize games in
-// state NotPlayed), teamSize spare games and playerCount empty players. On an
+// state NotPlayed) and playerCount empty players. On an
 // allocation failure tells the user "Cannot allocate memory", frees the season
 // (season becomes null) and returns false.
 bool AllocateSeasonRecords(Host& host, SeasonPtr& season);

@@ -141,17 +141,21 @@ private slots:
         FrameMenus* m = Frame().Menus();
         // Commands whose dialogs this program does not have stay grey.
         for (int command : {Command::New, Command::EditTeam, Command::TeamSummary,
-                            Command::RegisterPlayer, Command::EditPlayer, Command::EditFixture})
+                            Command::RegisterPlayer, Command::EditPlayer})
             QVERIFY2(!Enabled(m, command), qPrintable(QString::number(command)));
         for (int command : {Command::Open, Command::Save, Command::SaveAs, Command::Font,
                             Command::Help, Command::PrintTeamResults})
             QVERIFY2(Enabled(m, command), qPrintable(QString::number(command)));
 
         QVERIFY(!Enabled(m, Command::DeleteFixture));
+        const int fixtureCommands[] = {Command::EditFixture, Command::InsertFixtureBefore,
+                                       Command::InsertFixtureAfter, Command::DeleteFixture};
         window->Select(1, -1);
-        QVERIFY(Enabled(m, Command::DeleteFixture));
+        for (int command : fixtureCommands)
+            QVERIFY2(Enabled(m, command), qPrintable(QString::number(command)));
         window->Select(-1, 0);
-        QVERIFY(!Enabled(m, Command::DeleteFixture));
+        for (int command : fixtureCommands)
+            QVERIFY2(!Enabled(m, command), qPrintable(QString::number(command)));
         window->Select(2, -1);
         // Another window, nothing selected: its own state shows.
         ResultsWindow* second = Open();

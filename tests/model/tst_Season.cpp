@@ -92,7 +92,6 @@ private slots:
             QCOMPARE(f->date, host.now);
             QCOMPARE(f->games.size(), size_t(8));
         }
-        QCOMPARE(season->editGames.size(), size_t(8));
         QCOMPARE(season->players.size(), size_t(5));
         QVERIFY(host.messages.empty());
     }
