@@ -1,10 +1,11 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
+#include "render/ResultsGrid.h"
 #include "render/TeamResultsPage.h"
 #include "support/FakeHost.h"
 #include "support/GridSeason.h"
 #include "support/RecordingSurface.h"
-#include "render/ResultsGrid.h"
 
 namespace {
 
@@ -278,5 +279,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTeamResultsPage)
+TESSEL_TEST(TestTeamResultsPage)
 #include "tst_TeamResultsPage.moc"
