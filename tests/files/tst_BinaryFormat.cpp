@@ -60,7 +60,7 @@ private slots:
         SeasonPtr s = Build(0);
         const std::string text(80, 'x');
         for (std::string* field : {&s->teamName, &s->leagueName, &s->division,
-                                   &s->fixtures[0]->opponent, &s->fixtures[0]->resultText,
+                                   &s->fixtures[0]->opponent,
                                    &s->fixtures[0]->games[0].opponent, &s->players[0]->name})
             *field = text;
         FakeHost host;
@@ -70,7 +70,6 @@ private slots:
         QCOMPARE(back->leagueName.size(), std::size_t(64));
         QCOMPARE(back->division.size(), std::size_t(17));
         QCOMPARE(back->fixtures[0]->opponent.size(), std::size_t(33));
-        QCOMPARE(back->fixtures[0]->resultText.size(), std::size_t(11));
         QCOMPARE(back->fixtures[0]->games[0].opponent.size(), std::size_t(33));
         QCOMPARE(back->PlayerById(0)->name.size(), std::size_t(33));
     }

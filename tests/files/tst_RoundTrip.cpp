@@ -1,6 +1,6 @@
 #include "support/TestRegistry.h"
 // The binary season file as a whole: every scheme's generated season survives writing and
-// reading unchanged, and the example seasons convert to the same bytes as always.
+// reading unchanged, and the example text seasons convert to the example binary ones.
 #include <QtTest>
 
 #include <fstream>
@@ -39,7 +39,9 @@ private slots:
                 SeasonPtr read;
                 QCOMPARE(SeasonFromBytes(bytes.data(), bytes.size(), host, read), ReadStatus::Ok);
                 Recalculate(*read, host, false);
-                QCOMPARE(DumpSeason(*read), DumpSeason(*season));
+                const std::string changed =
+                    tessel::test::textMismatch(DumpSeason(*season), DumpSeason(*read));
+                QVERIFY2(changed.empty(), changed.c_str());
                 QVERIFY(SeasonToBytes(*read) == bytes);
                 QVERIFY(host.messages.empty());
             }
@@ -61,11 +63,10 @@ private slots:
         SeasonPtr imported = ImportTextSeason(text.data(), text.size(), host);
         QVERIFY(imported);
         Recalculate(*imported, host, false);
-        const Bytes converted = SeasonToBytes(*imported);
-        TESSEL_COMPARE_GOLDEN("files/" + name.toStdString() + ".bwl",
-                              std::string(converted.begin(), converted.end()));
-
+        // The text season converts to exactly the binary example, which is what this version
+        // writes again after reading it.
         const Bytes stored = ReadFile(base + ".bwl");
+        QVERIFY(SeasonToBytes(*imported) == stored);
         SeasonPtr read;
         QCOMPARE(SeasonFromBytes(stored.data(), stored.size(), host, read), ReadStatus::Ok);
         Recalculate(*read, host, false);

@@ -47,7 +47,7 @@ private slots:
                     const std::time_t t = ParseDate(text);
                     QVERIFY2((t != -1) == real, text.c_str());
                     if (real)
-                        QCOMPARE(SystemTimeToDate(DateToSystemTime(t)), t);
+                        QCOMPARE(int(DateToSystemTime(t).day), day);
                 }
             }
         }

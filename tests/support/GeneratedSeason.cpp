@@ -86,17 +86,24 @@ SeasonPtr GenerateSeason(int schemeIndex, unsigned seed, Host& host)
             continue; // nothing entered yet
         for (int g = 0; g < season->teamSize; ++g) {
             Game& game = fixture.games[std::size_t(g)];
-            Player* player = season->players[std::size_t(pick(season->playerCount))].get();
-            if (pick(12) != 0) {
-                game.player = player;
-                game.playerId = std::int16_t(player->id);
-            }
-            game.opponent = "Visitor " + std::to_string(pick(9) + 1);
             const int roll = pick(20);
             game.state = roll < 14 ? Played : roll < 16 ? OpponentAbsent
                                             : roll < 18 ? PlayerAbsent
                                             : roll < 19 ? NotPlayed
                                                         : Pending;
+            // A game nobody of ours takes part in may name nobody. (The file has no "nobody":
+            // a game's player id 0 names the first player, so a counted game always names one.)
+            Player* player = season->players[std::size_t(pick(season->playerCount))].get();
+            if (pick(3) != 0 || game.state == Played || game.state == OpponentAbsent ||
+                game.state == Pending) {
+                game.player = player;
+                game.playerId = std::int16_t(player->id);
+            }
+            game.opponent = "Visitor " + std::to_string(pick(9) + 1);
+            if (game.state == OpponentAbsent || game.state == PlayerAbsent) {
+                game.scoreFor = std::int16_t(game.state == OpponentAbsent ? target : 0);
+                game.scoreAgainst = std::int16_t(game.state == PlayerAbsent ? target : 0);
+            }
             if (game.state != Played)
                 continue;
             const int loser = pick(target + 1);

@@ -35,17 +35,24 @@ std::string goldenMismatch(const std::string& name, const std::string& actual)
     if (!in)
         return "no golden file " + path.string() + " (run with TESSEL_UPDATE_GOLDEN=1 to write it)";
     const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string mismatch = textMismatch(expected, actual);
+    return mismatch.empty() ? mismatch
+                            : name + ": " + mismatch +
+                                  "\n  (TESSEL_UPDATE_GOLDEN=1 rewrites it; review the diff)";
+}
+
+std::string textMismatch(const std::string& expected, const std::string& actual)
+{
     if (expected == actual)
         return {};
     const auto diff = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
     const auto offset = std::size_t(diff.first - expected.begin());
     const auto line = 1 + std::count(expected.begin(), diff.first, '\n');
     std::ostringstream message;
-    message << name << " differs at byte " << offset << " (line " << line << "; "
+    message << "differs at byte " << offset << " (line " << line << "; "
             << expected.size() << " bytes expected, " << actual.size() << " produced)\n"
             << "  expected: " << lineAt(expected, offset) << "\n"
-            << "  actual:   " << lineAt(actual, offset)
-            << "\n  (TESSEL_UPDATE_GOLDEN=1 rewrites it; review the diff)";
+            << "  actual:   " << lineAt(actual, offset);
     return message.str();
 }
 

@@ -14,6 +14,9 @@ namespace tessel::test {
 // file was just rewritten; otherwise says where the two first differ.
 std::string goldenMismatch(const std::string& name, const std::string& actual);
 
+// Empty when the two texts are equal; otherwise where they first differ.
+std::string textMismatch(const std::string& expected, const std::string& actual);
+
 } // namespace tessel::test
 
 #define TESSEL_COMPARE_GOLDEN(name, actual)                                                  \
