@@ -1,12 +1,13 @@
+#include "support/TestRegistry.h"
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
+#include "gui/PrintJob.h"
 #include "model/Recalculate.h"
 #include "platform/Settings.h"
-#include "gui/PrintJob.h"
 #include "support/FakeHost.h"
 #include "support/FullDisk.h"
 #include "support/SeasonBuilder.h"
@@ -191,5 +192,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintJob)
+TESSEL_TEST(TestPrintJob)
 #include "tst_PrintJob.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QLineEdit>
@@ -512,5 +513,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestResultsWindow)
+TESSEL_TEST(TestResultsWindow)
 #include "tst_ResultsWindow.moc"

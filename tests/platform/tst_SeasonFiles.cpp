@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QDir>
@@ -513,5 +514,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSeasonFiles)
+TESSEL_TEST(TestSeasonFiles)
 #include "tst_SeasonFiles.moc"
