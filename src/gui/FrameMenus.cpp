@@ -112,10 +112,8 @@ QList<QAction*> FrameMenus::Items(int command) const
 bool FrameMenus::IsAvailable(int command)
 {
     switch (command) {
-    // The editing dialogs (new season, team options, the player register and
-    // the summaries) are not part of this program yet.
-    case Command::New:
-    case Command::EditTeam:
+    // The editing dialogs (the player register and the summaries) are not
+    // part of this program yet.
     case Command::TeamSummary:
     case Command::RegisterPlayer:
     case Command::EditPlayer:

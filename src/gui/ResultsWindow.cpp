@@ -20,6 +20,7 @@
 #include "gui/FrameMenus.h"
 #include "gui/Shell.h"
 #include "gui/dialogs/FixtureEditorDialog.h"
+#include "gui/dialogs/TeamOptionsDialog.h"
 #include "model/FixtureEditing.h"
 #include "model/FixtureOps.h"
 #include "model/Recalculate.h"
@@ -221,6 +222,9 @@ void ResultsWindow::Command(int command)
     case Command::InsertFixtureAfter:
         InsertFixtureAndEdit(command == Command::InsertFixtureAfter);
         return;
+    case Command::EditTeam:
+        EditTeam();
+        return;
     case Command::DeleteFixture:
         DeleteSelectedFixture();
         return;
@@ -323,6 +327,14 @@ void ResultsWindow::InsertFixtureAndEdit(bool after)
     s.layoutChanged = true;
     repaint();
     UpdateMenuItems();
+}
+
+void ResultsWindow::EditTeam()
+{
+    if (!EditTeamOptions(shell_, *season_, this))
+        return;
+    setWindowTitle(Cp1252ToQString(season_->teamName));
+    update();
 }
 
 void ResultsWindow::DeleteSelectedFixture()

@@ -95,6 +95,7 @@ private:
     void EditSelection();
     void Save(bool saveAs);
     void ExportPage();
+    void EditTeam();
     void DeleteSelectedFixture();
     void InsertFixtureAndEdit(bool after);
     std::function<void(const Fixture&)> EditorPrint();

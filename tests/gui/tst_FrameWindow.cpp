@@ -116,11 +116,11 @@ private slots:
         ResultsWindow* window = Open();
         FrameMenus* m = Frame().Menus();
         // Commands whose dialogs this program does not have stay grey.
-        for (int command : {Command::New, Command::EditTeam, Command::TeamSummary,
-                            Command::RegisterPlayer, Command::EditPlayer})
+        for (int command : {Command::TeamSummary, Command::RegisterPlayer, Command::EditPlayer})
             QVERIFY2(!Enabled(m, command), qPrintable(QString::number(command)));
-        for (int command : {Command::Open, Command::Save, Command::SaveAs, Command::Font,
-                            Command::Help, Command::PrintTeamResults})
+        for (int command : {Command::New, Command::Open, Command::Save, Command::SaveAs,
+                            Command::EditTeam, Command::Font, Command::Help,
+                            Command::PrintTeamResults})
             QVERIFY2(Enabled(m, command), qPrintable(QString::number(command)));
 
         QVERIFY(!Enabled(m, Command::DeleteFixture));
