@@ -22,6 +22,9 @@
 #include "gui/dialogs/FixtureEditorDialog.h"
 #include "gui/dialogs/TeamOptionsDialog.h"
 #include "model/FixtureEditing.h"
+#include "gui/dialogs/PlayerSummaryDialog.h"
+#include "gui/dialogs/RegisterPlayerDialog.h"
+#include "gui/dialogs/TeamSummaryDialog.h"
 #include "model/FixtureOps.h"
 #include "model/Recalculate.h"
 #include "platform/Cp1252.h"
@@ -241,6 +244,15 @@ void ResultsWindow::Command(int command)
     case Command::Font:
         ChooseFont();
         return;
+    case Command::TeamSummary:
+        ShowTeamSummary();
+        return;
+    case Command::RegisterPlayer:
+        RegisterPlayers();
+        return;
+    case Command::EditPlayer:
+        EditSelectedPlayer();
+        return;
     default:
         // Commands of the frame, and of dialogs this program does not have.
         return;
@@ -346,6 +358,33 @@ void ResultsWindow::DeleteSelectedFixture()
         return;
     Recalculate(s, host_, false);
     update();
+    UpdateMenuItems();
+}
+
+void ResultsWindow::ShowTeamSummary()
+{
+    TeamSummaryDialog dialog(*season_, host_, this);
+    dialog.exec();
+}
+
+void ResultsWindow::RegisterPlayers()
+{
+    RegisterPlayerDialog dialog(shell_, *season_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        season_->layoutChanged = true;
+    update();
+}
+
+void ResultsWindow::EditSelectedPlayer()
+{
+    Player* player = season_->selectedPlayer >= 0 ? season_->PlayerAt(season_->selectedPlayer) : nullptr;
+    if (player == nullptr)
+        return;
+    if (!RunPlayerSummary(shell_, *season_, *player, this, {}) || !season_)
+        return;
+    Recalculate(*season_, host_, false);
+    season_->layoutChanged = true;
+    repaint();
     UpdateMenuItems();
 }
 

@@ -102,6 +102,9 @@ private:
     void PrintSelectedMatchSheet();
     void Print(const Printout& printout);
     void ChooseFont();
+    void ShowTeamSummary();
+    void RegisterPlayers();
+    void EditSelectedPlayer();
 
     Shell& shell_;
     QtHost host_;
