@@ -377,7 +377,8 @@ void ResultsWindow::RegisterPlayers()
 
 void ResultsWindow::EditSelectedPlayer()
 {
-    Player* player = season_->selectedPlayer >= 0 ? season_->PlayerAt(season_->selectedPlayer) : nullptr;
+    Player* player =
+        season_->selectedPlayer >= 0 ? season_->PlayerAt(season_->selectedPlayer) : nullptr;
     if (player == nullptr)
         return;
     if (!RunPlayerSummary(shell_, *season_, *player, this, {}) || !season_)

@@ -55,14 +55,16 @@ void FillSummaryList(QTreeWidget* list, const SummaryTable& table)
     const double scale = list->logicalDpiX() / 96.0;
     for (int c = 0; c < list->columnCount(); ++c) {
         list->resizeColumnToContents(c);
-        const int wanted = static_cast<int>(table.columns[static_cast<std::size_t>(c)].width * scale);
+        const int wanted =
+            static_cast<int>(table.columns[static_cast<std::size_t>(c)].width * scale);
         list->setColumnWidth(c, std::max(list->columnWidth(c), wanted));
     }
 }
 
 void FitSummaryList(QTreeWidget* list, int height)
 {
-    int width = 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    int width = 2 * list->frameWidth() +
+                list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
     for (int c = 0; c < list->columnCount(); ++c)
         width += list->columnWidth(c);
     list->setMinimumSize(width, static_cast<int>(height * list->logicalDpiY() / 96.0));

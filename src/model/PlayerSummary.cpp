@@ -24,8 +24,8 @@ SummaryTable EmptyTable(bool group)
 {
     SummaryTable table;
     if (group)
-        table.columns = {{"Date", 44}, {"", 22}, {"Group", 90}, {"Score", 42}, {"Versus", 90},
-                         {"Opponent", 88}};
+        table.columns = {{"Date", 44},  {"", 22},       {"Group", 90},
+                         {"Score", 42}, {"Versus", 90}, {"Opponent", 88}};
     else
         table.columns = {{"Date", 44}, {"Score", 42}, {"", 22}, {"Versus", 90}, {"Opponent", 88}};
     return table;
@@ -61,7 +61,8 @@ void AddGroupRows(SummaryTable& table, Host& host, const SummaryEntry& entry, in
                                   entry.fixture});
         else
             table.rows.push_back(
-                {{"", "", PlayerName(partner), "", "", Cp1252ToUtf8(partner.opponent)}, entry.fixture});
+                {{"", "", PlayerName(partner), "", "", Cp1252ToUtf8(partner.opponent)},
+                 entry.fixture});
     }
 }
 

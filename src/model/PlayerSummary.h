@@ -19,8 +19,8 @@ bool GameNamesPlayer(const Game& game, const Player& player);
 
 // One game the player played or won by walkover, in a fixture with a result.
 struct SummaryEntry {
-    int fixture = 0;    // index in the season
-    int position = 0;   // the game's team position
+    int fixture = 0;  // index in the season
+    int position = 0; // the game's team position
     const Fixture* record = nullptr;
     const Game* game = nullptr;
 };
@@ -28,7 +28,7 @@ struct SummaryEntry {
 struct SummaryTally {
     int played = 0;
     int walkovers = 0;
-    int won = 0;    // a tie counts as neither won nor lost
+    int won = 0; // a tie counts as neither won nor lost
     int lost = 0;
     long long scored = 0;
     long long conceded = 0;
@@ -47,16 +47,16 @@ int SummaryGroupSize(const Season& season, const Player& player);
 
 // What the player summary dialog shows.
 struct PlayerSummary {
-    int groupSize = 1;              // above 1: the group layout
-    std::string heading;            // "Summary of results for <name>"
+    int groupSize = 1;   // above 1: the group layout
+    std::string heading; // "Summary of results for <name>"
     SummaryTable table;
     SummaryTally tally;
     // Counters, and the totals and averages (empty while nothing was played).
     std::string played, won, lost, walkovers;
     std::string scored, conceded, net;
     std::string scoredAverage, concededAverage, netAverage;
-    bool deletable = false;         // no game names the player or the twin
-    bool broughtForward = false;    // the brought-forward fields are offered
+    bool deletable = false;      // no game names the player or the twin
+    bool broughtForward = false; // the brought-forward fields are offered
 };
 
 PlayerSummary BuildPlayerSummary(const Season& season, Host& host, const Player& player);

@@ -7,8 +7,8 @@ namespace {
 std::string Flattened(const std::string& cell)
 {
     std::string out = cell;
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; },
-                    ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
     return out;
 }
 
@@ -40,7 +40,8 @@ std::string Escaped(const std::string& cell)
     return out;
 }
 
-std::vector<const SummaryRow*> RowsToCopy(const SummaryTable& table, const std::vector<int>& selected)
+std::vector<const SummaryRow*> RowsToCopy(const SummaryTable& table,
+                                          const std::vector<int>& selected)
 {
     std::vector<const SummaryRow*> rows;
     if (selected.empty()) {

@@ -13,8 +13,8 @@ struct SummaryColumn {
 };
 
 struct SummaryRow {
-    std::vector<std::string> cells;   // one per column
-    int fixture = -1;                 // the fixture the row was built from
+    std::vector<std::string> cells; // one per column
+    int fixture = -1;               // the fixture the row was built from
 };
 
 struct SummaryTable {

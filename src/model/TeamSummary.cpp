@@ -15,7 +15,8 @@ namespace {
 std::string Points(const Season& season, double value)
 {
     const std::string text = FormatPoints(season, value);
-    return Cp1252ToUtf8(std::string_view(text).substr(std::min(text.find_first_not_of(' '), text.size())));
+    return Cp1252ToUtf8(
+        std::string_view(text).substr(std::min(text.find_first_not_of(' '), text.size())));
 }
 
 } // namespace
@@ -35,9 +36,11 @@ TeamSummary BuildTeamSummary(const Season& season, Host& host)
         const std::string ours = Points(season, fixture.pointsFor);
         const std::string theirs = Points(season, fixture.pointsAgainst);
         if (fixture.venue == Away)
-            summary.table.rows.push_back({{date, opponent, theirs, ours, team}, static_cast<int>(f)});
+            summary.table.rows.push_back(
+                {{date, opponent, theirs, ours, team}, static_cast<int>(f)});
         else
-            summary.table.rows.push_back({{date, team, ours, theirs, opponent}, static_cast<int>(f)});
+            summary.table.rows.push_back(
+                {{date, team, ours, theirs, opponent}, static_cast<int>(f)});
     }
 
     summary.played = FormatInt(season.matchesPlayed);

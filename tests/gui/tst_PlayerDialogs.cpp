@@ -83,10 +83,11 @@ private slots:
             reg.NextButton()->click();
             QCOMPARE(reg.NameField()->text(), QString());
         }
-        reg.NextButton()->click();   // nothing typed: a beep, no registration
+        reg.NextButton()->click(); // nothing typed: a beep, no registration
         QCOMPARE(reg.Registered(), 2);
         QVERIFY(!reg.isVisible() && reg.result() == 0);
-        QCOMPARE(Names(s), Strings({"Anne Brown", "Player 1", "Player 2", "Player 3", "Player 4", "Zed"}));
+        QCOMPARE(Names(s),
+                 Strings({"Anne Brown", "Player 1", "Player 2", "Player 3", "Player 4", "Zed"}));
 
         // Rename in place: the player stays selected in the window.
         Player* anne = Find(s, "Anne Brown");
@@ -100,7 +101,8 @@ private slots:
 
         // Players 1 and 3 played together: refused, the dialog stays.
         RenamePlayerDialog refused(shell, s, *Find(s, "Player 3"), &window);
-        refused.NameCombo()->setCurrentIndex(refused.NameCombo()->findText(QStringLiteral("Player 1")));
+        refused.NameCombo()->setCurrentIndex(
+            refused.NameCombo()->findText(QStringLiteral("Player 1")));
         refused.OkButton()->click();
         QVERIFY(refused.Survivor() == nullptr);
         QVERIFY(QString::fromStdString(messages.shown.back().text)
@@ -108,7 +110,8 @@ private slots:
 
         // Merge Player 3 into Ann Brown, chosen from the list.
         RenamePlayerDialog merge(shell, s, *Find(s, "Player 3"), &window);
-        merge.NameCombo()->setCurrentIndex(merge.NameCombo()->findText(QStringLiteral("Ann Brown")));
+        merge.NameCombo()->setCurrentIndex(
+            merge.NameCombo()->findText(QStringLiteral("Ann Brown")));
         merge.OkButton()->click();
         QCOMPARE(merge.Survivor(), anne);
         QCOMPARE(GamesOf(s, "Ann Brown"), player3Games);
@@ -122,7 +125,8 @@ private slots:
         QVERIFY(del->isEnabled());
         messages.answers.push_back(Answer::Yes);
         del->click();
-        QCOMPARE(messages.shown.back().text, std::string("Permanently delete the registration for Zed?"));
+        QCOMPARE(messages.shown.back().text,
+                 std::string("Permanently delete the registration for Zed?"));
         QVERIFY(summary.Changed() && summary.ShownPlayer() == nullptr);
         for (int control : {PlayerSummaryDialog::DeleteButton, PlayerSummaryDialog::RenameButton,
                             PlayerSummaryDialog::PrintButton})
@@ -144,8 +148,10 @@ private slots:
         QTest::addColumn<int>("players");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("the 201st") << 200 << "New" << "A season cannot hold more than 200 players";
-        QTest::newRow("already registered") << 3 << "Player 2" << "Player 2 is already registered";
+        QTest::newRow("the 201st") << 200 << "New"
+                                   << "A season cannot hold more than 200 players";
+        QTest::newRow("already registered") << 3 << "Player 2"
+                                            << "Player 2 is already registered";
     }
     void registerRefusals()
     {
@@ -161,7 +167,7 @@ private slots:
         reg.OkButton()->click();
         QCOMPARE(QString::fromStdString(messages.shown.at(0).text), message);
         QCOMPARE(reg.result(), 0);
-        QCOMPARE(reg.NameField()->text(), typed);   // left to correct
+        QCOMPARE(reg.NameField()->text(), typed); // left to correct
         QCOMPARE(int(s->players.size()), players);
     }
 

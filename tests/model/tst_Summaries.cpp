@@ -9,14 +9,14 @@
 
 namespace {
 
-constexpr int kSingles = 10;     // groups of 1
-constexpr int kPairs = 6;        // groups of 2
-constexpr int kTwinScheme = 87;  // every name twice: group 1 singles, group 2 pairs
+constexpr int kSingles = 10;    // groups of 1
+constexpr int kPairs = 6;       // groups of 2
+constexpr int kTwinScheme = 87; // every name twice: group 1 singles, group 2 pairs
 
 struct GameSpec {
     int fixture;
     int position;
-    int player;   // list position; -1 no player
+    int player; // list position; -1 no player
     int scoreFor;
     int scoreAgainst;
     int state = int(Played);
@@ -27,7 +27,8 @@ struct GameSpec {
 SeasonPtr MakeSeason(FakeHost& host, int scheme, int teamSize, int fixtures,
                      const std::vector<GameSpec>& games)
 {
-    SeasonPtr s = MakeScoringSeason(host, scheme, teamSize, fixtures, {"Ann Lee", "Bob Hart", "Cy Day"});
+    SeasonPtr s =
+        MakeScoringSeason(host, scheme, teamSize, fixtures, {"Ann Lee", "Bob Hart", "Cy Day"});
     for (int f = 0; f < fixtures; ++f) {
         Fixture& fixture = *s->fixtures[std::size_t(f)];
         fixture.date = MakeLocalDate(2021, 5, 5 + 7 * f);
@@ -73,18 +74,23 @@ private slots:
         QTest::addColumn<int>("scheme");
         QTest::addColumn<int>("teamSize");
         QTest::addColumn<std::vector<GameSpec>>("games");
-        QTest::addColumn<int>("group");   // of the player shown, "Ann Lee"
+        QTest::addColumn<int>("group"); // of the player shown, "Ann Lee"
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QList<int>>("fixtures");
-        QTest::addColumn<QString>("record");   // played/won/lost/walkovers scored conceded net averages
+        QTest::addColumn<QString>(
+            "record"); // played/won/lost/walkovers scored conceded net averages
 
         const QString singlesHeader = "Date\tScore\t\tVersus\tOpponent";
         QTest::newRow("two wins, a tie, a loss, a walkover")
             << kSingles << 2
-            << std::vector<GameSpec>{{0, 0, 0, 21, 10}, {1, 1, 0, 15, 15}, {2, 0, 0, 9, 21},
-                                   {3, 1, 0, 21, 6}, {5, 0, 0, 0, 0, int(OpponentAbsent)},
-                                   {4, 0, 0, 21, 0},   // fixture without a result
-                                   {6, 0, 0, 21, 0, int(Pending)}, {0, 1, 1, 21, 0}}
+            << std::vector<GameSpec>{{0, 0, 0, 21, 10},
+                                     {1, 1, 0, 15, 15},
+                                     {2, 0, 0, 9, 21},
+                                     {3, 1, 0, 21, 6},
+                                     {5, 0, 0, 0, 0, int(OpponentAbsent)},
+                                     {4, 0, 0, 21, 0}, // fixture without a result
+                                     {6, 0, 0, 21, 0, int(Pending)},
+                                     {0, 1, 1, 21, 0}}
             << 0
             << singlesHeader + "\r\n5 May\t21-10\tH\tOpponents 1\tVisitor 1"
                                "\r\n12 May\t15-15\tA\tOpponents 2\tVisitor 2"
@@ -96,8 +102,9 @@ private slots:
         const QString groupHeader = "Date\t\tGroup\tScore\tVersus\tOpponent";
         QTest::newRow("pairs: the partner's row follows; an empty partner")
             << kPairs << 4
-            << std::vector<GameSpec>{{0, 2, 1, 20, 21}, {0, 3, 0, 20, 21},
-                                   {1, 1, 0, 0, 0, int(OpponentAbsent)}}
+            << std::vector<GameSpec>{{0, 2, 1, 20, 21},
+                                     {0, 3, 0, 20, 21},
+                                     {1, 1, 0, 0, 0, int(OpponentAbsent)}}
             << 0
             << groupHeader + "\r\n5 May\tH\tBob Hart\t20-21\tOpponents 1\tVisitor 3"
                              "\r\n\t\tAnn Lee\t\t\tVisitor 4"
@@ -106,17 +113,17 @@ private slots:
             << QList<int>{0, 0, 1, 1} << "1/0/1/1 20 21 -1 20.0 21.0 -1.0";
         QTest::newRow("pairs: a group cut short by the team size")
             << kPairs << 3 << std::vector<GameSpec>{{2, 2, 0, 21, 7}} << 0
-            << groupHeader + "\r\n19 May\tN\tAnn Lee\t21- 7\tOpponents 3\tVisitor 3" << QList<int>{2}
-            << "1/1/0/0 21 7 14 21.0 7.0 14.0";
+            << groupHeader + "\r\n19 May\tN\tAnn Lee\t21- 7\tOpponents 3\tVisitor 3"
+            << QList<int>{2} << "1/1/0/0 21 7 14 21.0 7.0 14.0";
         // Group 1 is shown one row per game whatever the scheme's group size.
-        QTest::newRow("twin scheme, singles record") << kTwinScheme << 8
-            << std::vector<GameSpec>{{1, 7, 0, 21, 12}, {3, 6, 0, 15, 21}} << 1
+        QTest::newRow("twin scheme, singles record")
+            << kTwinScheme << 8 << std::vector<GameSpec>{{1, 7, 0, 21, 12}, {3, 6, 0, 15, 21}} << 1
             << singlesHeader + "\r\n12 May\t21-12\tA\tOpponents 2\tVisitor 8"
                                "\r\n26 May\t15-21\tH\tOpponents 4\tVisitor 7"
             << QList<int>{1, 3} << "2/1/1/0 36 33 3 18.0 16.5 1.5";
-        QTest::newRow("nothing played: no totals") << kSingles << 2 << std::vector<GameSpec>{} << 0
-                                                   << singlesHeader << QList<int>{}
-                                                   << "0/0/0/0      ";
+        QTest::newRow("nothing played: no totals")
+            << kSingles << 2 << std::vector<GameSpec>{} << 0 << singlesHeader << QList<int>{}
+            << "0/0/0/0      ";
     }
     void playerSummary()
     {
@@ -134,10 +141,10 @@ private slots:
         QCOMPARE(Text(summary.heading), QStringLiteral("Summary of results for Ann Lee"));
         QCOMPARE(AllRows(summary.table), rows);
         QCOMPARE(RowFixtures(summary.table), fixtures);
-        const QString got = Text(summary.played + "/" + summary.won + "/" + summary.lost + "/" +
-                                 summary.walkovers + " " + summary.scored + " " + summary.conceded +
-                                 " " + summary.net + " " + summary.scoredAverage + " " +
-                                 summary.concededAverage + " " + summary.netAverage);
+        const QString got =
+            Text(summary.played + "/" + summary.won + "/" + summary.lost + "/" + summary.walkovers +
+                 " " + summary.scored + " " + summary.conceded + " " + summary.net + " " +
+                 summary.scoredAverage + " " + summary.concededAverage + " " + summary.netAverage);
         QCOMPARE(got, record);
     }
 
@@ -145,7 +152,7 @@ private slots:
     void deletable_data()
     {
         QTest::addColumn<int>("scheme");
-        QTest::addColumn<int>("state");   // of Ann's (group 2 twin's under 87) one game; -1 none
+        QTest::addColumn<int>("state"); // of Ann's (group 2 twin's under 87) one game; -1 none
         QTest::addColumn<bool>("deletable");
         QTest::newRow("no games") << kSingles << -1 << true;
         QTest::newRow("walkovers only") << kSingles << int(OpponentAbsent) << false;
@@ -165,7 +172,8 @@ private slots:
             ann = ann->twin;
         if (state >= 0) {
             s->fixtures[0]->result = 1;
-            SetGame(*s->fixtures[0], 0, scheme == kTwinScheme ? ann->twin : ann, 21, 3, GameState(state));
+            SetGame(*s->fixtures[0], 0, scheme == kTwinScheme ? ann->twin : ann, 21, 3,
+                    GameState(state));
         }
         QCOMPARE(BuildPlayerSummary(*s, host, *ann).deletable, deletable);
         QCOMPARE(DeleteRegistration(*s, *ann), deletable);
@@ -175,12 +183,14 @@ private slots:
     {
         QTest::addColumn<int>("stored");
         QTest::addColumn<QByteArray>("typed");
-        QTest::addColumn<int>("kept");       // the value afterwards
+        QTest::addColumn<int>("kept"); // the value afterwards
         QTest::addColumn<bool>("valid");
         QTest::newRow("unchanged") << 12 << QByteArray("12") << 12 << true;
-        QTest::newRow("beyond the arrows' range, untouched") << 5000 << QByteArray("5000") << 5000 << true;
+        QTest::newRow("beyond the arrows' range, untouched")
+            << 5000 << QByteArray("5000") << 5000 << true;
         QTest::newRow("beyond 16 bits, untouched") << 70000 << QByteArray("70000") << 70000 << true;
-        QTest::newRow("typed, with blanks and a sign") << 0 << QByteArray(" -32768 ") << -32768 << true;
+        QTest::newRow("typed, with blanks and a sign")
+            << 0 << QByteArray(" -32768 ") << -32768 << true;
         QTest::newRow("typed, plus sign") << 0 << QByteArray("+32767") << 32767 << true;
         QTest::newRow("typed beyond 16 bits") << 3 << QByteArray("-32769") << 3 << false;
         QTest::newRow("no number") << 3 << QByteArray("1o") << 3 << false;
@@ -206,7 +216,7 @@ private slots:
             QVERIFY(invalid == BroughtForwardField::Against);
         QCOMPARE(ann.broughtAgainst, kept);
         QCOMPARE(ann.broughtFor, valid ? 8 : 7);
-        QCOMPARE(flag, valid);   // "for" changed from 7 to 8
+        QCOMPARE(flag, valid); // "for" changed from 7 to 8
         QCOMPARE(s->modified, flag);
     }
 
@@ -221,8 +231,8 @@ private slots:
             << "Date\tHome\tH\tA\tAway\r\n5 May\tHome & <Club>\t4\xC2\xBD\t0\xC2\xBD\tOpponents 1"
                "\r\n12 May\tOpponents 2\t3\xC2\xBD\t1\xC2\xBD\tHome & <Club>"
             << "2/1/1 6 4 3.0 2.0 | 51 40 25.5 20.0";
-        QTest::newRow("shot totals hidden") << std::uint32_t(HideShotTotals) << 2
-                                            << QString() << "2/1/1 6 4 3.0 2.0 hidden";
+        QTest::newRow("shot totals hidden")
+            << std::uint32_t(HideShotTotals) << 2 << QString() << "2/1/1 6 4 3.0 2.0 hidden";
         QTest::newRow("nothing played") << std::uint32_t(0) << 0 << "Date\tHome\tH\tA\tAway"
                                         << "0/0/0     |    ";
     }
@@ -299,7 +309,8 @@ private slots:
         QFETCH(QString, html);
         SummaryTable table;
         table.columns = {{"A", 10}, {"", 10}};
-        table.rows = {{{"x & <y>", "\"q'"}, 0}, {{"plain"}, 1}, {{"tab\tin\rname", "line\nend"}, 2}};
+        table.rows = {
+            {{"x & <y>", "\"q'"}, 0}, {{"plain"}, 1}, {{"tab\tin\rname", "line\nend"}, 2}};
         const std::vector<int> rows(selected.begin(), selected.end());
         QCOMPARE(Text(SummaryClipboardText(table, rows)), text);
         QCOMPARE(Text(SummaryClipboardHtml(table, rows)), html);

@@ -76,8 +76,9 @@ public:
     QSize sizeHint() const override
     {
         QSize size = QAbstractSpinBox::sizeHint();
-        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(QStringLiteral("-000000")) +
-                                                 2 * fontMetrics().height()));
+        size.setWidth(
+            std::max(size.width(), fontMetrics().horizontalAdvance(QStringLiteral("-000000")) +
+                                       2 * fontMetrics().height()));
         return size;
     }
 
@@ -95,7 +96,8 @@ protected:
 
     void stepBy(int steps) override
     {
-        const int value = std::clamp(Current() + steps, -kBroughtForwardStepLimit, kBroughtForwardStepLimit);
+        const int value =
+            std::clamp(Current() + steps, -kBroughtForwardStepLimit, kBroughtForwardStepLimit);
         lineEdit()->setText(QString::number(value));
         selectAll();
     }
@@ -118,7 +120,8 @@ BroughtForwardSpin* Spin(QAbstractSpinBox* box)
 
 } // namespace
 
-PlayerSummaryDialog::PlayerSummaryDialog(Shell& shell, Season& season, Player& player, QWidget* owner)
+PlayerSummaryDialog::PlayerSummaryDialog(Shell& shell, Season& season, Player& player,
+                                         QWidget* owner)
     : QDialog(owner), shell_(shell), season_(season), player_(&player), host_(shell, this)
 {
     setWindowTitle(QStringLiteral("Player summary"));
@@ -214,7 +217,8 @@ PlayerSummaryDialog::PlayerSummaryDialog(Shell& shell, Season& season, Player& p
     connect(copyButton, &QPushButton::clicked, this, &PlayerSummaryDialog::CopyClicked);
     connect(ok_, &QPushButton::clicked, this, &PlayerSummaryDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &PlayerSummaryDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { shell_.ShowHelp(HelpTopic::PlayerSummary); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { shell_.ShowHelp(HelpTopic::PlayerSummary); });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, help, &QPushButton::click);
     auto* copyKey = new QShortcut(QKeySequence::Copy, list_);

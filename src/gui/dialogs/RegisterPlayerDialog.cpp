@@ -44,7 +44,8 @@ RegisterPlayerDialog::RegisterPlayerDialog(Shell& shell, Season& season, QWidget
         name_->setFocus();
     });
     connect(cancel, &QPushButton::clicked, this, &RegisterPlayerDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { shell_.ShowHelp(HelpTopic::RegisterPlayer); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { shell_.ShowHelp(HelpTopic::RegisterPlayer); });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, help, &QPushButton::click);
 

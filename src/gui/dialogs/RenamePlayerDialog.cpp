@@ -56,9 +56,10 @@ RenamePlayerDialog::RenamePlayerDialog(Shell& shell, Season& season, Player& pla
     names_->setMinimumWidth(names_->fontMetrics().averageCharWidth() * 40);
     prompt->setBuddy(names_);
 
-    auto* hint = new QLabel(QStringLiteral(
-        "Either type a new name or select a name from the list. If you select an existing name, "
-        "the results of the two players will be combined."), this);
+    auto* hint = new QLabel(QStringLiteral("Either type a new name or select a name from the list. "
+                                           "If you select an existing name, "
+                                           "the results of the two players will be combined."),
+                            this);
     hint->setWordWrap(true);
     hint->setMinimumWidth(hint->fontMetrics().averageCharWidth() * 56);
 
@@ -69,7 +70,8 @@ RenamePlayerDialog::RenamePlayerDialog(Shell& shell, Season& season, Player& pla
     help->setObjectName(QStringLiteral("control%1").arg(HelpButton));
     connect(ok_, &QPushButton::clicked, this, &RenamePlayerDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &RenamePlayerDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] { shell_.ShowHelp(HelpTopic::RenamePlayer); });
+    connect(help, &QPushButton::clicked, this,
+            [this] { shell_.ShowHelp(HelpTopic::RenamePlayer); });
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, help, &QPushButton::click);
 
