@@ -381,7 +381,15 @@ void ResultsWindow::EditSelectedPlayer()
         season_->selectedPlayer >= 0 ? season_->PlayerAt(season_->selectedPlayer) : nullptr;
     if (player == nullptr)
         return;
-    if (!RunPlayerSummary(shell_, *season_, *player, this, {}) || !season_)
+    // A row of the summary opens its fixture; the grid marks that fixture
+    // while the editor is open.
+    auto editFixture = [this](int index) {
+        season_->selectedFixture = index;
+        const bool edited = EditFixture(index);
+        season_->selectedFixture = -1;
+        return edited;
+    };
+    if (!RunPlayerSummary(shell_, *season_, *player, this, editFixture) || !season_)
         return;
     Recalculate(*season_, host_, false);
     season_->layoutChanged = true;

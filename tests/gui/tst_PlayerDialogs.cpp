@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QAbstractSpinBox>
@@ -228,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPlayerDialogs)
+TESSEL_TEST(TestPlayerDialogs)
 #include "tst_PlayerDialogs.moc"

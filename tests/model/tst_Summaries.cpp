@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "model/Dates.h"
@@ -317,5 +318,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSummaries)
+TESSEL_TEST(TestSummaries)
 #include "tst_Summaries.moc"
