@@ -112,6 +112,74 @@ private slots:
         QVERIFY(TextsAt(surface, m.nameWidth + m.fixtureWidth / 2, RowAnchor(g, m, 1)).empty());
     }
 
+    void twoGamesInOneCell_data()
+    {
+        QTest::addColumn<bool>("screen");
+        QTest::addColumn<int>("state");
+        QTest::addColumn<int>("scoreFor");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("won and lost, screen") << true << int(Played) << 15 << "21-15|/|15-21 red";
+        QTest::newRow("won and lost, paper") << false << int(Played) << 15 << "21-15|/|15-21";
+        QTest::newRow("won and a walkover")
+            << true << int(OpponentAbsent) << 0 << "21-15|/|W/O italic";
+    }
+
+    void twoGamesInOneCell()
+    {
+        QFETCH(bool, screen);
+        QFETCH(int, state);
+        QFETCH(int, scoreFor);
+        // The second player plays in both positions of fixture 1.
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 2, {"J. Smith", "Anne Brown"});
+        SetFixtureResult(*season, 1, 1, "");
+        PlaceGame(*season, 1, 0, 1, Played, 21, 15);
+        PlaceGame(*season, 1, 1, 1, unsigned(state), scoreFor, 21);
+
+        RecordingSurface surface;
+        GridMetrics m;
+        GridRequest request;
+        request.nameAnchor = MeasureResultsGrid(surface, *season, true, m);
+        m.rowsPerPage = season->playerCount;
+        const Geometry g = GeometryOf(m, season->fixtureCount, season->playerCount);
+        request.screenMode = screen;
+        request.width = g.W;
+        request.height = g.H;
+        request.fixturesShown = season->fixtureCount;
+        request.rowCount = season->playerCount;
+        request.preferences.highlightLosses = 1; // lost games, on screen only
+        surface.Clear();
+        DrawResultsGrid(surface, *season, host, request, m);
+
+        // The cell's texts, left to right, each inside the column and clear
+        // of the next.
+        const int left = m.nameWidth + m.fixtureWidth;
+        const int right = left + m.fixtureWidth;
+        std::vector<std::pair<int, Op>> pieces;
+        for (const Op& op : surface.Texts()) {
+            if (op.y1 != RowAnchor(g, m, 1, surface.Metrics(op.font).height))
+                continue;
+            const int width = RecordingSurface::CharCount(op.text) * surface.Metrics(op.font).charWidth;
+            const int start = op.align == Align::Left     ? op.x1
+                              : op.align == Align::Centre ? op.x1 - width / 2
+                                                          : op.x1 - width;
+            if (start >= left && start < right)
+                pieces.push_back({start, op});
+        }
+        std::sort(pieces.begin(), pieces.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
+        QStringList cell;
+        int end = left;
+        for (const auto& [start, op] : pieces) {
+            QVERIFY2(start >= end, op.text.c_str());
+            end = start + RecordingSurface::CharCount(op.text) * surface.Metrics(op.font).charWidth;
+            cell << QString::fromStdString(op.text) + (op.colour == kRed ? " red" : "") +
+                        (op.font == FontRole::Italic ? " italic" : "");
+        }
+        QVERIFY(end <= right);
+        QTEST(cell.join('|'), "cell");
+    }
+
     void resultTexts_data()
     {
         QTest::addColumn<bool>("screen");

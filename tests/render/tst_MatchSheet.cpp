@@ -20,6 +20,8 @@ namespace {
 
 // Name and score columns of the two halves, on the page.
 constexpr int kLeftName = 160, kLeftScore = 910, kRightName = 1060, kRightScore = 1810;
+// The middles of the table's two halves, where the team headings stand.
+constexpr int kLeftMiddle = 60 + 450, kRightMiddle = 60 + 1350;
 
 int RowTop(int row)
 {
@@ -124,9 +126,9 @@ private slots:
         QTest::addColumn<bool>("ourLeft");
         QTest::addColumn<int>("homeLabelX"); // -1: no label
         // The HomeOnLeftPrinter preference only ever moves us for an away match.
-        QTest::newRow("home") << int(Home) << false << true << 500;
-        QTest::newRow("away") << int(Away) << false << true << 1500;
-        QTest::newRow("away, home on left") << int(Away) << true << false << 500;
+        QTest::newRow("home") << int(Home) << false << true << kLeftMiddle;
+        QTest::newRow("away") << int(Away) << false << true << kRightMiddle;
+        QTest::newRow("away, home on left") << int(Away) << true << false << kLeftMiddle;
         QTest::newRow("neutral") << int(Neutral) << false << true << -1;
     }
 
@@ -153,12 +155,15 @@ private slots:
         const int theirName = ourLeft ? kRightName : kLeftName;
         const int ourScore = ourLeft ? kLeftScore : kRightScore;
 
-        QCOMPARE(TextAt(page, ourLeft ? 500 : 1500, -500), QStringLiteral("Home Club"));
-        QCOMPARE(TextAt(page, ourLeft ? 1500 : 500, -500), QStringLiteral("Rivals"));
+        QCOMPARE(TextAt(page, ourLeft ? kLeftMiddle : kRightMiddle, -500),
+                 QStringLiteral("Home Club"));
+        QCOMPARE(TextAt(page, ourLeft ? kRightMiddle : kLeftMiddle, -500),
+                 QStringLiteral("Rivals"));
         QCOMPARE(int(page.Find("Home team").size()), homeLabelX < 0 ? 0 : 1);
         if (homeLabelX >= 0) {
             QCOMPARE(TextAt(page, homeLabelX, -400), QStringLiteral("Home team"));
-            QCOMPARE(TextAt(page, 2000 - homeLabelX, -400), QStringLiteral("Away team"));
+            QCOMPARE(TextAt(page, kLeftMiddle + kRightMiddle - homeLabelX, -400),
+                     QStringLiteral("Away team"));
         }
 
         QCOMPARE(TextAt(page, ourName, RowTop(1)), QStringLiteral("Ann Lee"));
@@ -412,6 +417,35 @@ private slots:
         QCOMPARE(dotted, expected);
     }
 
+    void headings_data()
+    {
+        QTest::addColumn<QString>("league");
+        QTest::addColumn<QString>("division");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("divisionLine");
+        QTest::newRow("bare names") << "Vale" << "2" << "Vale Bowling League" << "Division 2";
+        QTest::newRow("words already there")
+            << "Vale Bowling League" << "Division 2" << "Vale Bowling League" << "Division 2";
+        QTest::newRow("any case") << "Vale LEAGUE" << "division Two" << "Vale LEAGUE"
+                                  << "division Two";
+        QTest::newRow("not whole words")
+            << "Superleague" << "Divisional" << "Superleague Bowling League"
+            << "Division Divisional";
+    }
+
+    void headings()
+    {
+        QFETCH(QString, league);
+        QFETCH(QString, division);
+        Sheet sheet;
+        MakeSheet(sheet, 1, 4);
+        sheet.season->leagueName = league.toStdString();
+        sheet.season->division = division.toStdString();
+        const PrintedPage page = Print(sheet);
+        QTEST(TextAt(page, 1000, -100), "title");
+        QTEST(TextAt(page, 200, -300), "divisionLine");
+    }
+
     void fitsPage_data()
     {
         QTest::addColumn<int>("widthMm");
@@ -445,11 +479,30 @@ private slots:
         QVERIFY(qAbs(scales[0].sx - scale) < 1e-9);
         QCOMPARE(FirstOffPage(surface, widthMm, heightMm), std::string());
 
-        // The heading stays centred on the paper.
         const PrintedPage page = ReadPage(surface);
         const auto titles = page.Find("RESULT SHEET");
         QCOMPARE(int(titles.size()), 1);
-        QVERIFY(qAbs(titles[0].x * scale - widthMm * 5) <= 1);
+        // The team headings stand over the table's halves, however the page
+        // was scaled: each within its half of the frame.
+        int frameLeft = 1 << 20, frameRight = -(1 << 20);
+        for (const auto& l : page.lines)
+            if (l.frame) {
+                frameLeft = std::min({frameLeft, l.x1, l.x2});
+                frameRight = std::max({frameRight, l.x1, l.x2});
+            }
+        const int middle = (frameLeft + frameRight) / 2;
+        // The title stands over the table, shrunk or not.
+        QVERIFY(qAbs(titles[0].x - middle) <= (frameRight - frameLeft) / 10);
+        for (const char* text : {"Home team", "Home Club"}) {
+            const auto found = page.Find(text);
+            QCOMPARE(int(found.size()), 1);
+            QVERIFY2(found[0].x > frameLeft && found[0].x < middle, text);
+        }
+        for (const char* text : {"Away team", "Rivals"}) {
+            const auto found = page.Find(text);
+            QCOMPARE(int(found.size()), 1);
+            QVERIFY2(found[0].x > middle && found[0].x < frameRight, text);
+        }
         // The surface is left unscaled.
         QCOMPARE(surface.scaleX, 1.0);
         QVERIFY(surface.origin == Point{});
