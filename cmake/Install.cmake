@@ -60,7 +60,7 @@ add_custom_command(OUTPUT ${generated}/changelog.gz
     VERBATIM)
 add_custom_target(package_changelog ALL DEPENDS ${generated}/changelog.gz)
 install(FILES ${generated}/copyright ${generated}/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tessel)
 
 # The .deb: dependencies are found from the shared libraries the programs use.
 set(CPACK_GENERATOR DEB)
@@ -69,15 +69,15 @@ set(CPACK_PACKAGE_VENDOR Orvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${TESSEL_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "results processor for a bowls team's season")
+# CPack puts the summary first and indents these lines; an empty line ends a paragraph.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"results processor for a bowls team's season
- Tessel keeps the season of one bowls team in one league division: the
- fixtures and, for every team position of every fixture, the game played. It
- scores every fixture by the league's own rules (88 built-in presets), keeps
- each player's record and ranking figure, shows the season as one results
- grid, prints it, and publishes it as a web page.
- .
- tessel-cli writes reports, printouts and web pages without a display.")
+"Tessel keeps the season of one bowls team in one league division: the
+fixtures and, for every team position of every fixture, the game played. It
+scores every fixture by the league's own rules (88 built-in presets), keeps
+each player's record and ranking figure, shows the season as one results
+grid, prints it, and publishes it as a web page.
+
+tessel-cli writes reports, printouts and web pages without a display.")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSEL_HOMEPAGE})

@@ -257,7 +257,7 @@ std::string ReportText(const Season& s, Host& host, int minGames)
     for (const auto& f : s.fixtures) {
         std::string ours, theirs;
         const auto dash = f->resultText.find('-');
-        if (f->result != 0 && dash != std::string::npos) {
+        if (f->result != ResultNone && dash != std::string::npos) {
             ours = Trim(f->resultText.substr(0, dash));
             theirs = Trim(f->resultText.substr(dash + 1));
         }

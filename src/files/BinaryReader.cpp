@@ -145,7 +145,7 @@ bool WeightsAreFinite(const std::uint8_t* scheme)
 // "neutral", state "not played".
 std::uint32_t ResultFrom(std::int16_t value)
 {
-    return value >= 0 && value <= 3 ? static_cast<std::uint32_t>(value) : 0;
+    return value >= 0 && value <= int(ResultLost) ? static_cast<std::uint32_t>(value) : ResultNone;
 }
 
 std::uint32_t VenueFrom(std::int16_t value)
@@ -331,7 +331,7 @@ ReadStatus SeasonFromBytes(const std::uint8_t* data, std::size_t size, Host& hos
         season = std::move(built);
         return ReadStatus::Ok;
     } catch (const std::bad_alloc&) {
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
         return ReadStatus::OutOfMemory;
     }
 }

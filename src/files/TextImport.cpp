@@ -9,6 +9,7 @@
 #include "model/Dates.h"
 #include "model/Host.h"
 #include "model/PlayerRegister.h"
+#include "model/PlayerOrder.h"
 #include "model/Recalculate.h"
 #include "model/ScoringScheme.h"
 
@@ -220,7 +221,7 @@ SeasonPtr ImportTextSeason(const std::uint8_t* data, std::size_t size, Host& hos
         return season;
     } catch (const std::bad_alloc&) {
         FreeSeason(season);
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
         return nullptr;
     }
 }

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "model/Host.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -16,11 +17,6 @@ bool IsQuote(char c)
 {
     const auto b = static_cast<unsigned char>(c);
     return b == '"' || b == 0x93 || b == 0x94;
-}
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 int HexValue(char c)

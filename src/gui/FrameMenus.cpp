@@ -112,15 +112,11 @@ QList<QAction*> FrameMenus::Items(int command) const
 bool FrameMenus::IsAvailable(int command)
 {
     switch (command) {
-    // The editing dialogs (new season, team options, the fixture editor and
-    // the insertions that open it, the player register and the summaries)
-    // and the printouts are not part of this program yet.
+    // The editing dialogs (new season, team options, the player register and
+    // the summaries) are not part of this program yet.
     case Command::New:
     case Command::EditTeam:
     case Command::TeamSummary:
-    case Command::EditFixture:
-    case Command::InsertFixtureBefore:
-    case Command::InsertFixtureAfter:
     case Command::RegisterPlayer:
     case Command::EditPlayer:
         return false;

@@ -21,6 +21,8 @@
 #include "gui/FileDialogs.h"
 #include "gui/FrameMenus.h"
 #include "gui/Shell.h"
+#include "gui/dialogs/FixtureEditorDialog.h"
+#include "model/FixtureEditing.h"
 #include "model/FixtureOps.h"
 #include "model/Recalculate.h"
 #include "platform/Cp1252.h"
@@ -229,6 +231,14 @@ void ResultsWindow::Command(int command)
     case Command::ExportWebPage:
         ExportPage();
         return;
+    case Command::EditFixture:
+        if (season_->selectedFixture >= 0)
+            EditFixture(season_->selectedFixture);
+        return;
+    case Command::InsertFixtureBefore:
+    case Command::InsertFixtureAfter:
+        InsertFixtureAndEdit(command == Command::InsertFixtureAfter);
+        return;
     case Command::DeleteFixture:
         DeleteSelectedFixture();
         return;
@@ -303,6 +313,35 @@ void ResultsWindow::PrintSelectedMatchSheet()
     if (!PrepareStoredMatchSheet(s, host_, *fixture))
         return;
     PrintMatchSheet(s.selectedFixture);
+}
+
+FixtureEditorDialog::PrintRequest ResultsWindow::EditorPrint()
+{
+    return [this](const Fixture& fixture) { PrintMatchSheet(fixture); };
+}
+
+bool ResultsWindow::EditFixture(int index)
+{
+    if (!season_)
+        return false;
+    if (OpenFixtureEditor(this, shell_, *season_, index, EditorPrint()) == 0)
+        return false;
+    Recalculate(*season_, host_, false);
+    repaint();
+    return true;
+}
+
+void ResultsWindow::InsertFixtureAndEdit(bool after)
+{
+    Season& s = *season_;
+    auto edit = [this](int index) {
+        return OpenFixtureEditor(this, shell_, *season_, index, EditorPrint()) != 0;
+    };
+    InsertAndEditFixture(s, host_, after, edit);
+    Recalculate(s, host_, false);
+    s.layoutChanged = true;
+    repaint();
+    UpdateMenuItems();
 }
 
 void ResultsWindow::DeleteSelectedFixture()

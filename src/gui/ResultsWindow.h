@@ -44,8 +44,12 @@ public:
     // selection, when this is the active results window.
     void UpdateMenuItems();
 
-    // Prints the match sheet of the fixture at index (the editor's Print
-    // button asks for it too); tells the user when printing failed.
+    // Opens the fixture editor on the fixture at index; when the user stores
+    // it, recalculates and repaints. True when the fixture was stored.
+    bool EditFixture(int index);
+
+    // Prints the match sheet of the fixture at index; tells the user when
+    // printing failed.
     void PrintMatchSheet(int fixtureIndex);
     // Prints the match sheet of fixture as it stands (the fixture editor's
     // working copy), nothing taken from the season first.
@@ -99,6 +103,8 @@ private:
     void Save(bool saveAs);
     void ExportPage();
     void DeleteSelectedFixture();
+    void InsertFixtureAndEdit(bool after);
+    std::function<void(const Fixture&)> EditorPrint();
     void PrintSelectedMatchSheet();
     void Print(const Printout& printout);
     void ChooseFont();

@@ -29,7 +29,7 @@ bool InsertFixture(Season& season, Host& host, int position)
         season.fixtures.insert(season.fixtures.begin() + static_cast<std::ptrdiff_t>(at),
                                std::move(fixture));
     } catch (const std::bad_alloc&) {
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
         return false;
     }
     ++season.fixtureCount;

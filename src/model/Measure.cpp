@@ -1,12 +1,10 @@
-// The player's ranking figure (the "measure"): each league ranks its players
-// by its own figure, chosen by the first of the scheme's measure flags.
+#include "model/Measure.h"
 
 #include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
 
-#include "model/Recalculate.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The ranking order of the player list.
+#include "model/PlayerOrder.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/Host.h"
-#include "model/Recalculate.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -63,27 +63,6 @@ RankKeys KeysOf(const Player& player, int minimum)
     return k;
 }
 
-int Sign(int value)
-{
-    return (value > 0) - (value < 0);
-}
-
-// Compares ignoring the case of ASCII letters only, whatever the locale.
-int CompareIgnoringCase(std::string_view a, std::string_view b)
-{
-    auto fold = [](char c) {
-        unsigned char u = static_cast<unsigned char>(c);
-        return u >= 'A' && u <= 'Z' ? u + ('a' - 'A') : u;
-    };
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        int d = fold(a[i]) - fold(b[i]);
-        if (d != 0)
-            return Sign(d);
-    }
-    return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
-}
-
 int CompareKeys(const ScoringScheme& scheme, const RankKeys& a, const RankKeys& b)
 {
     if (a.group != b.group)
@@ -104,7 +83,7 @@ int CompareKeys(const ScoringScheme& scheme, const RankKeys& a, const RankKeys& 
         return c;
     if (int c = CompareNames(a.name, b.name))
         return c;
-    return CompareIgnoringCase(a.name, b.name);
+    return CompareIgnoringAsciiCase(a.name, b.name);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "model/Host.h"
+#include "model/PlayerOrder.h"
 #include "model/Recalculate.h"
 #include "model/Text.h"
 #include "model/TextFormat.h"
@@ -15,7 +16,7 @@ constexpr const char* kRenameTitle = "Rename";
 
 void ShowOutOfMemory(Host& host)
 {
-    host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+    host.ShowOutOfMemory();
 }
 
 // The id tables of a season have kMaxPlayers entries, so ids must stay below it.
@@ -67,8 +68,6 @@ void ForEachGame(Season& season, Visit visit)
     for (auto& fixture : season.fixtures)
         for (Game& game : fixture->games)
             visit(game);
-    for (Game& game : season.editGames)
-        visit(game);
 }
 
 // Removes one record; no game may name it any more.

@@ -7,26 +7,11 @@
 #include <vector>
 
 #include "model/Host.h"
+#include "model/Measure.h"
 #include "model/Scoring.h"
+#include "model/Text.h"
 
 namespace {
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<unsigned char>(x + ('a' - 'A'));
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<unsigned char>(y + ('a' - 'A'));
-        if (x != y)
-            return false;
-    }
-    return true;
-}
 
 void ClearCounters(Player& player)
 {
@@ -48,12 +33,8 @@ void ClearCounters(Player& player)
 std::uint64_t FoldedHash(std::string_view text)
 {
     std::uint64_t hash = 14695981039346656037ull;
-    for (char c : text) {
-        unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 'A' && u <= 'Z')
-            u = static_cast<unsigned char>(u + ('a' - 'A'));
-        hash = (hash ^ u) * 1099511628211ull;
-    }
+    for (char c : text)
+        hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 1099511628211ull;
     return hash;
 }
 
@@ -82,7 +63,7 @@ void PairReturnLegs(Season& season)
         for (std::size_t j = groupStart; j < k; ++j) {
             Fixture& earlier = *season.fixtures[byOpponent[j].second];
             if (earlier.venue == Neutral || earlier.paired || earlier.venue == later.venue ||
-                !EqualIgnoringCase(earlier.opponent, later.opponent))
+                !EqualIgnoringAsciiCase(earlier.opponent, later.opponent))
                 continue;
             later.returnLeg = &earlier;
             later.paired = true;
@@ -177,7 +158,7 @@ void Recalculate(Season& season, Host& host, bool sortByName)
         fixture->returnLeg = nullptr;
         fixture->paired = false;
     }
-    if (season.scheme.weight[13] != 0 || season.scheme.weight[14] != 0)
+    if (season.scheme.weight[WeightAggregateWon] != 0 || season.scheme.weight[WeightAggregateDrawn] != 0)
         PairReturnLegs(season);
 
     for (auto& fixture : season.fixtures)

@@ -34,16 +34,14 @@ long double BasePoints(const ScoringScheme& scheme, const SideFigures& side, boo
                        int undecided)
 {
     const auto& w = scheme.weight;
-    // The home side's weights are w0, w1, w4, w5, w9, w10, w15, w16; the away
-    // side's w2, w3, w6, w7, w11, w12, w17, w18.
-    const float perOwnShot = homeSide ? w[0] : w[2];
-    const float perOtherShot = homeSide ? w[1] : w[3];
-    const float perGameWon = homeSide ? w[4] : w[6];
-    const float perUndecided = homeSide ? w[5] : w[7];
-    const float matchWin = homeSide ? w[9] : w[11];
-    const float matchDraw = homeSide ? w[10] : w[12];
-    const float moreGames = homeSide ? w[15] : w[17];
-    const float equalGames = homeSide ? w[16] : w[18];
+    const float perOwnShot = w[homeSide ? WeightHomePerShot : WeightAwayPerShot];
+    const float perOtherShot = w[homeSide ? WeightHomePerShotAgainst : WeightAwayPerShotAgainst];
+    const float perGameWon = w[homeSide ? WeightHomePerGameWon : WeightAwayPerGameWon];
+    const float perUndecided = w[homeSide ? WeightHomePerGameUndecided : WeightAwayPerGameUndecided];
+    const float matchWin = w[homeSide ? WeightHomeMatchWon : WeightAwayMatchWon];
+    const float matchDraw = w[homeSide ? WeightHomeMatchDrawn : WeightAwayMatchDrawn];
+    const float moreGames = w[homeSide ? WeightHomeMoreGames : WeightAwayMoreGames];
+    const float equalGames = w[homeSide ? WeightHomeEqualGames : WeightAwayEqualGames];
 
     long double points = static_cast<long double>(perOwnShot) * side.shots +
                          static_cast<long double>(perOtherShot) * side.opponentShots +
@@ -250,6 +248,83 @@ NumberText PointsText(const Season& season, double value)
     return FixedText(value, season.scheme.matchDecimals, 3);
 }
 
+struct MatchPoints {
+    long double ours = 0;
+    long double theirs = 0;
+};
+
+// The match points of a played fixture from its game totals, before they are
+// rounded to single precision.
+MatchPoints PointsOf(const Season& season, const Fixture& fixture, const GameTotals& totals,
+                     bool recalculating)
+{
+    const ScoringScheme& scheme = season.scheme;
+    const bool away = fixture.venue == Away;
+    const int shotsFor = totals.shotsFor;
+    const int shotsAgainst = totals.shotsAgainst;
+
+    // Handicaps and the start: the home side must beat the away side's shots
+    // plus handicap by more than the start to win the match.
+    const int ourHandicap = recalculating ? (away ? season.awayHandicap : season.homeHandicap)
+                                          : fixture.handicap;
+    const int theirHandicap = fixture.oppHandicap;
+    const double start = scheme.weight[WeightStart];
+    // In double: a handicap read from a file may be any 32-bit value.
+    const double ourTotal = static_cast<double>(shotsFor) + ourHandicap;
+    const double theirTotal = static_cast<double>(shotsAgainst) + theirHandicap;
+    const double homeMargin = away ? theirTotal - ourTotal : ourTotal - theirTotal;
+    const int homeOutcome = homeMargin > start ? 1 : (homeMargin == start ? 0 : -1);
+
+    SideFigures ourSide{shotsFor, shotsAgainst, totals.won, totals.lost, away ? -homeOutcome : homeOutcome};
+    SideFigures theirSide{shotsAgainst, shotsFor, totals.lost, totals.won, -ourSide.outcome};
+    const int undecided = static_cast<int>(season.teamSize) - totals.won - totals.lost;
+    MatchPoints points{BasePoints(scheme, ourSide, !away, undecided),
+                       BasePoints(scheme, theirSide, away, undecided)};
+
+    // The second leg against an opponent also scores the aggregate of both.
+    if (fixture.returnLeg && fixture.returnLeg->result != ResultNone) {
+        long long aggregateFor = static_cast<long long>(shotsFor) + fixture.returnLeg->shotsFor;
+        long long aggregateAgainst =
+            static_cast<long long>(shotsAgainst) + fixture.returnLeg->shotsAgainst;
+        if (aggregateFor > aggregateAgainst) {
+            points.ours += scheme.weight[WeightAggregateWon];
+        } else if (aggregateFor < aggregateAgainst) {
+            points.theirs += scheme.weight[WeightAggregateWon];
+        } else {
+            points.ours += scheme.weight[WeightAggregateDrawn];
+            points.theirs += scheme.weight[WeightAggregateDrawn];
+        }
+    }
+    points.ours -= totals.penaltiesFor;
+    points.theirs -= totals.penaltiesAgainst;
+
+    if (scheme.Has(ShotDifferenceSplit))
+        AddShotDifferenceSplit(shotsFor - shotsAgainst, points.ours, points.theirs);
+    if (scheme.Has(GameBandPoints))
+        AddGameBandPoints(season, fixture, points.ours, points.theirs);
+    if (scheme.Has(LevelDrawFive)) {
+        // The league's rule reads the away handicap whatever the venue.
+        const int levelHandicap = recalculating ? season.awayHandicap : fixture.handicap;
+        const double level = -(start + levelHandicap - static_cast<double>(theirHandicap));
+        if (static_cast<double>(shotsFor - shotsAgainst) == level) {
+            points.ours = 5;
+            points.theirs = 5;
+        }
+    }
+    return points;
+}
+
+// "ours-theirs", cut to what the stored text holds (kResultTextCapacity - 1
+// characters).
+std::string ResultTextOf(std::string_view ours, std::string_view theirs)
+{
+    std::string text;
+    text.reserve(kResultTextCapacity - 1);
+    for (std::string_view part : {ours, std::string_view("-"), theirs})
+        text.append(part.substr(0, kResultTextCapacity - 1 - text.size()));
+    return text;
+}
+
 } // namespace
 
 std::string FormatPoints(const Season& season, double value)
@@ -259,24 +334,14 @@ std::string FormatPoints(const Season& season, double value)
 
 void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool recalculating)
 {
-    const ScoringScheme& scheme = season.scheme;
-    const bool away = fixture.venue == Away;
-
-    fixture.result = 0;
+    fixture.result = ResultNone;
     const GameTotals totals = ScanGames(season, fixture, recalculating);
-    const int shotsFor = totals.shotsFor;
-    const int shotsAgainst = totals.shotsAgainst;
-    const int won = totals.won;
-    const int lost = totals.lost;
-    const bool played = totals.played;
-
-    fixture.shotsFor = shotsFor;
-    fixture.shotsAgainst = shotsAgainst;
-    if (!played) {
+    fixture.shotsFor = totals.shotsFor;
+    fixture.shotsAgainst = totals.shotsAgainst;
+    if (!totals.played) {
         fixture.resultText.clear();
         fixture.pointsFor = 0;
         fixture.pointsAgainst = 0;
-        fixture.result = 0;
         if (display)
             display->Clear();
         return;
@@ -284,88 +349,30 @@ void ScoreFixture(Season& season, Fixture& fixture, ScoreDisplay* display, bool 
     if (recalculating)
         ++season.matchesPlayed;
 
-    // Handicaps and the start: the home side must beat the away side's shots
-    // plus handicap by more than w8 to win the match.
-    const int ourHandicap = recalculating ? (away ? season.awayHandicap : season.homeHandicap)
-                                          : fixture.handicap;
-    const int theirHandicap = fixture.oppHandicap;
-    const double start = scheme.weight[8];
-    // In double: a handicap read from a file may be any 32-bit value.
-    const double ourTotal = static_cast<double>(shotsFor) + ourHandicap;
-    const double theirTotal = static_cast<double>(shotsAgainst) + theirHandicap;
-    const double homeMargin = away ? theirTotal - ourTotal : ourTotal - theirTotal;
-    const int homeOutcome = homeMargin > start ? 1 : (homeMargin == start ? 0 : -1);
-
-    SideFigures ourSide{shotsFor, shotsAgainst, won, lost, away ? -homeOutcome : homeOutcome};
-    SideFigures theirSide{shotsAgainst, shotsFor, lost, won, -ourSide.outcome};
-    const int undecided = static_cast<int>(season.teamSize) - won - lost;
-    long double ours = BasePoints(scheme, ourSide, !away, undecided);
-    long double theirs = BasePoints(scheme, theirSide, away, undecided);
-
-    // The second leg against an opponent also scores the aggregate of both.
-    if (fixture.returnLeg && fixture.returnLeg->result != 0) {
-        long long aggregateFor = static_cast<long long>(shotsFor) + fixture.returnLeg->shotsFor;
-        long long aggregateAgainst =
-            static_cast<long long>(shotsAgainst) + fixture.returnLeg->shotsAgainst;
-        if (aggregateFor > aggregateAgainst) {
-            ours += scheme.weight[13];
-        } else if (aggregateFor < aggregateAgainst) {
-            theirs += scheme.weight[13];
-        } else {
-            ours += scheme.weight[14];
-            theirs += scheme.weight[14];
-        }
-    }
-    ours -= totals.penaltiesFor;
-    theirs -= totals.penaltiesAgainst;
-
-    if (scheme.Has(ShotDifferenceSplit))
-        AddShotDifferenceSplit(shotsFor - shotsAgainst, ours, theirs);
-    if (scheme.Has(GameBandPoints))
-        AddGameBandPoints(season, fixture, ours, theirs);
-    if (scheme.Has(LevelDrawFive)) {
-        // The league's rule reads the away handicap whatever the venue.
-        const int levelHandicap = recalculating ? season.awayHandicap : fixture.handicap;
-        const double level = -(start + levelHandicap - static_cast<double>(theirHandicap));
-        if (static_cast<double>(shotsFor - shotsAgainst) == level) {
-            ours = 5;
-            theirs = 5;
-        }
-    }
-
     // Every comparison and total from here on uses the single-precision values.
-    const float ourPoints = static_cast<float>(ours);
-    const float theirPoints = static_cast<float>(theirs);
+    const MatchPoints points = PointsOf(season, fixture, totals, recalculating);
+    const float ourPoints = static_cast<float>(points.ours);
+    const float theirPoints = static_cast<float>(points.theirs);
     const NumberText ourText = PointsText(season, ourPoints);
     const NumberText theirText = PointsText(season, theirPoints);
     if (display) {
-        display->ShowShots(shotsFor, shotsAgainst);
+        display->ShowShots(totals.shotsFor, totals.shotsAgainst);
         display->ShowPoints(std::string(ourText.View()), std::string(theirText.View()));
     }
-    // The stored text holds at most kResultTextCapacity - 1 characters.
-    std::array<char, kResultTextCapacity - 1> text;
-    std::size_t length = 0;
-    auto append = [&](std::string_view part) {
-        std::size_t n = std::min(part.size(), text.size() - length);
-        std::copy_n(part.data(), n, text.data() + length);
-        length += n;
-    };
-    append(ourText.View());
-    append("-");
-    append(theirText.View());
-    fixture.resultText.assign(text.data(), length);
+    fixture.resultText = ResultTextOf(ourText.View(), theirText.View());
+    fixture.result =
+        ourPoints > theirPoints ? ResultWon : (ourPoints < theirPoints ? ResultLost : ResultDrawn);
+    fixture.pointsFor = ourPoints;
+    fixture.pointsAgainst = theirPoints;
 
-    fixture.result = ourPoints > theirPoints ? 1 : (ourPoints < theirPoints ? 3 : 2);
     if (recalculating) {
-        if (fixture.result == 1)
+        if (fixture.result == ResultWon)
             ++season.matchesWon;
-        else if (fixture.result == 3)
+        else if (fixture.result == ResultLost)
             ++season.matchesLost;
-        season.shotsFor += shotsFor;
-        season.shotsAgainst += shotsAgainst;
+        season.shotsFor += totals.shotsFor;
+        season.shotsAgainst += totals.shotsAgainst;
         season.pointsFor += ourPoints;
         season.pointsAgainst += theirPoints;
     }
-    fixture.pointsFor = ourPoints;
-    fixture.pointsAgainst = theirPoints;
 }

@@ -7,6 +7,7 @@
 #include "model/Host.h"
 #include "model/SchemeTable.h"
 #include "model/Season.h"
+#include "model/Text.h"
 
 namespace {
 
@@ -82,18 +83,6 @@ std::string LabelText(const std::array<char, N>& field)
 {
     const auto end = std::find(field.begin(), field.end(), '\0');
     return std::string(field.begin(), end);
-}
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 template <typename Equal>

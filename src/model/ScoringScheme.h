@@ -44,6 +44,31 @@ constexpr int kCustomScheme = 64;
 constexpr std::size_t kSchemeBytes = 146;
 constexpr int kWeightCount = 19;
 
+// What each of a scheme's weights counts. Match points are the sum of a
+// side's own weights times what it scored, the home and away sides each
+// having their own.
+enum WeightIndex : std::size_t {
+    WeightHomePerShot = 0,
+    WeightHomePerShotAgainst = 1,
+    WeightAwayPerShot = 2,
+    WeightAwayPerShotAgainst = 3,
+    WeightHomePerGameWon = 4,
+    WeightHomePerGameUndecided = 5,
+    WeightAwayPerGameWon = 6,
+    WeightAwayPerGameUndecided = 7,
+    WeightStart = 8, // the margin the home side must beat to win the match
+    WeightHomeMatchWon = 9,
+    WeightHomeMatchDrawn = 10,
+    WeightAwayMatchWon = 11,
+    WeightAwayMatchDrawn = 12,
+    WeightAggregateWon = 13, // the second leg's bonus for the better aggregate
+    WeightAggregateDrawn = 14,
+    WeightHomeMoreGames = 15,
+    WeightHomeEqualGames = 16,
+    WeightAwayMoreGames = 17,
+    WeightAwayEqualGames = 18,
+};
+
 // A league's scoring parameters. In memory the fields are native values; the
 // 146-byte little-endian image (the one the season file carries) is produced
 // and read by SchemeToBytes / SchemeFromBytes. Labels and reserved words are

@@ -42,14 +42,13 @@ bool AllocateSeasonRecords(Host& host, SeasonPtr& season)
             fixture->games.resize(teamSize);
             s.fixtures.push_back(std::move(fixture));
         }
-        s.editGames.assign(teamSize, Game{});
         s.players.reserve(static_cast<std::size_t>(s.playerCount > 0 ? s.playerCount : 0));
         for (int i = 0; i < s.playerCount; ++i)
             s.players.push_back(std::make_unique<Player>());
         return true;
     } catch (const std::bad_alloc&) {
         FreeSeason(season);
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
         return false;
     }
 }

@@ -34,6 +34,9 @@ enum GameState : std::uint32_t {
 
 enum Venue : std::uint32_t { Home = 0, Away = 1, Neutral = 2 };
 
+// A fixture's result, as stored.
+enum FixtureResult : std::uint32_t { ResultNone = 0, ResultWon = 1, ResultDrawn = 2, ResultLost = 3 };
+
 struct Player {
     std::uint16_t id = 0;
     std::uint16_t appearances = 0;
@@ -70,7 +73,7 @@ struct Game {
 };
 
 struct Fixture {
-    std::uint32_t result = 0;      // 0 not played, 1 won, 2 drawn, 3 lost
+    std::uint32_t result = ResultNone; // a FixtureResult
     std::string opponent;          // at most 33 characters
     std::uint32_t venue = Neutral;
     std::time_t date = 0;          // local midnight, standard time
@@ -100,7 +103,6 @@ struct Season {
     std::vector<std::unique_ptr<Fixture>> fixtures;   // season order
     std::int32_t playerCount = 0;                     // also the next id
     std::vector<std::unique_ptr<Player>> players;     // ranking order
-    std::vector<Game> editGames;                      // the fixture editor's spare games
 
     // View state of the results window.
     std::int32_t firstFixture = 0;
@@ -134,7 +136,7 @@ struct Season {
 using SeasonPtr = std::unique_ptr<Season>;
 
 // Creates fixtureCount fixtures (neutral venue, dated now, teamSize games in
-// state NotPlayed), teamSize spare games and playerCount empty players. On an
+// state NotPlayed) and playerCount empty players. On an
 // allocation failure tells the user "Cannot allocate memory", frees the season
 // (season becomes null) and returns false.
 bool AllocateSeasonRecords(Host& host, SeasonPtr& season);

@@ -1,5 +1,6 @@
 #include "model/Text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -131,4 +132,23 @@ std::string Utf8ToCp1252(std::string_view text)
         i += advance;
     }
     return out;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(FoldAscii(a[i]));
+        const auto y = static_cast<unsigned char>(FoldAscii(b[i]));
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return (a.size() > b.size()) - (a.size() < b.size());
 }

@@ -23,6 +23,19 @@ std::string Cp1252ToUtf8(std::string_view text);
 // one).
 std::string Utf8ToCp1252(std::string_view text);
 
+// "Ignoring case" folds the ASCII letters only, whatever the locale: every
+// other byte stands for itself.
+constexpr char FoldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+// -1, 0 or 1 as a sorts before, with or after b, bytes compared unsigned
+// after folding; a prefix sorts first.
+int CompareIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // Appends the UTF-8 form of a code point (U+FFFD for one that cannot be
 // encoded: a surrogate or beyond U+10FFFF).
 void AppendUtf8(std::string& out, char32_t codePoint);

@@ -322,7 +322,13 @@ bool WriteTemporary(const QString& tempPath, QByteArrayView data, const void*, Q
 
 } // namespace
 
-FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data)
+StagedFile::~StagedFile()
+{
+    if (!temporary_.isEmpty())
+        QFile::remove(temporary_);
+}
+
+FileWriteResult StagedFile::Stage(const QString& path, QByteArrayView data, const QString& permissionsOf)
 {
     FileWriteResult result;
     const QFileInfo target(path);
@@ -354,8 +360,12 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data)
         result.reason = SystemReason(errno);
         return result;
     }
+    struct stat model {};
     const struct stat* keep = exists ? &old : nullptr;
+    if (!permissionsOf.isEmpty() && ::stat(QFile::encodeName(permissionsOf).constData(), &model) == 0)
+        keep = &model;
 #else
+    Q_UNUSED(permissionsOf);
     if (target.isDir()) {
         result.reason = QStringLiteral("it is a folder");
         return result;
@@ -379,17 +389,92 @@ FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data)
     }
     if (!written)
         return result;
-
-    std::error_code error;
-    std::filesystem::rename(NativePath(tempPath), NativePath(target.absoluteFilePath()), error);
-    if (error) {
-        result.reason = QString::fromStdString(error.message());
-        QFile::remove(tempPath);
-        return result;
-    }
-    SyncDirectory(directory);
-    RemoveLeftovers(target);
+    target_ = target.absoluteFilePath();
+    temporary_ = tempPath;
     result.ok = true;
     result.reason.clear();
     return result;
+}
+
+FileWriteResult StagedFile::Commit()
+{
+    FileWriteResult result;
+    if (temporary_.isEmpty()) {
+        result.reason = QStringLiteral("nothing was written");
+        return result;
+    }
+    std::error_code error;
+    std::filesystem::rename(NativePath(temporary_), NativePath(target_), error);
+    if (error) {
+        result.reason = QString::fromStdString(error.message());
+        return result;   // the destructor removes the temporary file
+    }
+    temporary_.clear();
+    const QFileInfo target(target_);
+    SyncDirectory(target.absolutePath());
+    RemoveLeftovers(target);
+    result.ok = true;
+    return result;
+}
+
+FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data)
+{
+    StagedFile staged;
+    const FileWriteResult result = staged.Stage(path, data);
+    return result.ok ? staged.Commit() : result;
+}
+
+QString BackupPath(const QString& path)
+{
+    return path + QStringLiteral(".bak");
+}
+
+FileWriteResult ReplaceFileKeepingBackup(const QString& path, QByteArrayView data)
+{
+    const QString target = QFileInfo(path).absoluteFilePath();
+    const QString backup = BackupPath(target);
+    const QString backupName = QFileInfo(backup).fileName();
+    FileWriteResult result;
+#ifdef Q_OS_UNIX
+    struct stat entry {};
+    // Only a file's content is kept; with nothing there yet, or a folder,
+    // there is nothing to keep, and the write itself says what is wrong.
+    if (::stat(QFile::encodeName(target).constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
+        return WriteFileAtomically(target, data);
+    // A link, folder, pipe or device in the backup's place is not ours to replace.
+    const bool backupIsOdd = ::lstat(QFile::encodeName(backup).constData(), &entry) == 0 && !S_ISREG(entry.st_mode);
+#else
+    if (!QFileInfo(target).isFile())
+        return WriteFileAtomically(target, data);
+    const QFileInfo backupInfo(backup);
+    const bool backupIsOdd = backupInfo.isSymLink() || (backupInfo.exists() && !backupInfo.isFile());
+#endif
+    if (backupIsOdd) {
+        result.reason = QStringLiteral("the backup %1 is not a regular file").arg(backupName);
+        return result;
+    }
+
+    // Both files are written in full before either takes its place, so a
+    // failure of either leaves the old file and the old backup as they were.
+    const FileReadResult previous = ReadWholeFile(target);
+    if (previous.status != FileReadStatus::Ok) {
+        result.reason = QStringLiteral("the backup %1 could not be made: %2").arg(backupName, previous.reason);
+        return result;
+    }
+    StagedFile stagedBackup;
+    result = stagedBackup.Stage(backup, previous.data, target);
+    if (!result.ok) {
+        result.reason = QStringLiteral("the backup %1 could not be written: %2").arg(backupName, result.reason);
+        return result;
+    }
+    StagedFile stagedFile;
+    result = stagedFile.Stage(target, data);
+    if (!result.ok)
+        return result;
+    result = stagedBackup.Commit();
+    if (!result.ok) {
+        result.reason = QStringLiteral("the backup %1 could not be written: %2").arg(backupName, result.reason);
+        return result;
+    }
+    return stagedFile.Commit();
 }

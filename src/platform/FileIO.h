@@ -52,6 +52,37 @@ struct FileWriteResult {
 // earlier saves of the same target that a crash left behind are removed.
 FileWriteResult WriteFileAtomically(const QString& path, QByteArrayView data);
 
+// The two halves of WriteFileAtomically, for saves that replace more than one
+// file: Stage writes the bytes beside the target with every check above (the
+// new file takes the permissions of permissionsOf when that is given, else
+// those of the file it replaces); Commit renames it into place. A staged file
+// that is never committed is removed again.
+class StagedFile {
+public:
+    StagedFile() = default;
+    ~StagedFile();
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    FileWriteResult Stage(const QString& path, QByteArrayView data, const QString& permissionsOf = {});
+    FileWriteResult Commit();
+
+private:
+    QString target_;
+    QString temporary_;
+};
+
+// "<path>.bak": where the previous content of a saved file is kept.
+QString BackupPath(const QString& path);
+
+// WriteFileAtomically, keeping what the file held before in BackupPath(path)
+// (one generation, itself replaced atomically). The backup and the new file
+// are both written in full before either is renamed into place; when the
+// backup cannot be made, or its name is taken by anything but a regular file,
+// nothing is changed and the reason says so. A file that does not exist yet
+// gets no backup.
+FileWriteResult ReplaceFileKeepingBackup(const QString& path, QByteArrayView data);
+
 // ".<file name>.tessel-save-" followed by six letters or digits: a name no
 // other program makes, so leftovers can be recognised and removed safely.
 // The file name is shortened when the whole would not fit a directory entry.

@@ -7,6 +7,7 @@
 
 #include "files/BinaryFormat.h"
 #include "model/Host.h"
+#include "model/Text.h"
 #include "platform/FileIO.h"
 
 std::string PathToSeasonText(const QString& path)
@@ -28,10 +29,8 @@ bool IsTextSeasonPath(const QString& path)
     if (path.size() < n)
         return false;
     for (qsizetype i = 0; i < n; ++i) {
-        char16_t c = path.at(path.size() - n + i).unicode();
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c - u'A' + u'a');
-        if (c != kSuffix[i])
+        const char16_t c = path.at(path.size() - n + i).unicode();
+        if (c >= 0x80 || FoldAscii(static_cast<char>(c)) != kSuffix[i])
             return false;
     }
     return true;
@@ -48,7 +47,7 @@ QString AbsolutePath(const QString& path)
 
 void ShowOutOfMemory(Host& host)
 {
-    host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+    host.ShowOutOfMemory();
 }
 
 } // namespace
@@ -127,7 +126,7 @@ bool SaveSeason(Host& host, Season& season, bool saveAs,
         } else {
             try {
                 const Bytes bytes = SeasonToBytes(season);
-                written = WriteFileAtomically(
+                written = ReplaceFileKeepingBackup(
                     path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
                                          static_cast<qsizetype>(bytes.size())));
             } catch (const std::bad_alloc&) {

@@ -79,16 +79,6 @@ std::string ReadTextSetting(std::string_view key, std::string_view name,
 bool WriteNumberSetting(std::string_view key, std::string_view name, std::int32_t value);
 bool WriteTextSetting(std::string_view key, std::string_view name, std::string_view text);
 
-// Which losses are drawn in red: screen bits are even, paper bits odd.
-enum HighlightLossesBits : std::uint32_t {
-    HighlightLostGamesScreen = 1u << 0,
-    HighlightLostGamesPrinted = 1u << 1,
-    HighlightLostMatchesScreen = 1u << 2,
-    HighlightLostMatchesPrinted = 1u << 3,
-    HighlightMinusAveragesScreen = 1u << 4,
-    HighlightMinusAveragesPrinted = 1u << 5,
-};
-
 struct Preferences {
     std::uint32_t minGames = 3;
     std::uint32_t homeOnLeftScreen = 0;

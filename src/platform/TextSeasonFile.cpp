@@ -29,7 +29,7 @@ SeasonPtr ReadTextSeasonFile(Host& host, const QString& path)
                                   static_cast<std::size_t>(file.data.size()), host);
     } catch (const std::bad_alloc&) {
         season.reset();
-        host.ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+        host.ShowOutOfMemory();
     }
     // Listed even when the contents failed, so that the corrected file is one
     // click away.

@@ -30,13 +30,19 @@ struct GridMetrics {
 struct GridPreferences {
     // Least appearances for a player's figure to be shown; 0 sets no minimum.
     int minGames = 3;
-    // Which losses are drawn in red: bits 0, 2, 4 on screen (lost games, lost
-    // matches, figures below zero), bits 1, 3, 5 on paper.
+    // Which losses are drawn in red (HighlightLossesBits).
     int highlightLosses = 0;
 };
 
-inline constexpr int kHighlightScreenMask = 21;
-inline constexpr int kHighlightPaperMask = 42;
+// Which losses are drawn in red: screen bits are even, paper bits odd.
+enum HighlightLossesBits : std::uint32_t {
+    HighlightLostGamesScreen = 1u << 0,
+    HighlightLostGamesPrinted = 1u << 1,
+    HighlightLostMatchesScreen = 1u << 2,
+    HighlightLostMatchesPrinted = 1u << 3,
+    HighlightMinusAveragesScreen = 1u << 4,
+    HighlightMinusAveragesPrinted = 1u << 5,
+};
 
 // W: the grid's width with that many fixture columns.
 inline int GridWidth(const GridMetrics& m, int fixtures)

@@ -51,7 +51,7 @@ Table TableOf(const Season& season)
     const ScoringScheme& scheme = season.scheme;
     Table table;
     table.teamSize = std::min<int>(season.teamSize, kMaxTeamSize);
-    table.handicapRow = scheme.Has(ShowHandicaps) || scheme.weight[8] != 0.0f;
+    table.handicapRow = scheme.Has(ShowHandicaps) || scheme.weight[WeightStart] != 0.0f;
     table.pointsRow = !scheme.Has(HideShotTotals);
     const int rows = table.teamSize + (table.handicapRow ? 1 : 0);
     table.height = kRowHeight * (rows + 2 + (table.pointsRow ? 1 : 0));
@@ -216,7 +216,7 @@ void DrawTableTexts(Surface& surface, const Season& season, const Fixture& fixtu
     // Texts are centred in their rows by the top of their cells.
     const int rowTop = -(kRowHeight - lineHeight) / 2;
     const int T = table.teamSize;
-    const bool hasResult = fixture.result != 0;
+    const bool hasResult = fixture.result != ResultNone;
 
     surface.SetFont(FontRole::PageBody);
     PutText(surface, Align::Centre, 375, rowTop, "NAME");
@@ -240,7 +240,7 @@ void DrawTableTexts(Surface& surface, const Season& season, const Fixture& fixtu
         const ScoringScheme& scheme = season.scheme;
         // The start is given to the away side when positive and to the home
         // side when negative.
-        const long long start = WholeStart(scheme.weight[8]);
+        const long long start = WholeStart(scheme.weight[WeightStart]);
         const bool weAreAway = fixture.venue == Away;
         long long ours = 0, theirs = 0;
         if (start > 0)
@@ -300,7 +300,7 @@ void DrawSignatures(Surface& surface, const Season& season, const Fixture& fixtu
     for (int top : lineTops)
         surface.Line(signedEnd, rule(top), 850, rule(top));
 
-    if (fixture.result != 0) {
+    if (fixture.result != ResultNone) {
         // Each line belongs to the club named above it: home first.
         const bool weAreAway = fixture.venue == Away;
         const double first = weAreAway ? fixture.pointsAgainst : fixture.pointsFor;

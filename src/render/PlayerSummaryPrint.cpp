@@ -35,7 +35,7 @@ std::vector<Entry> CollectEntries(const Season& season, const Player& player, Ta
 {
     std::vector<Entry> entries;
     for (const auto& fixture : season.fixtures) {
-        if (fixture->result == 0)
+        if (fixture->result == ResultNone)
             continue;
         for (const Game& game : fixture->games) {
             if (!NamesPlayer(game, player))

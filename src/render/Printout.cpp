@@ -7,7 +7,7 @@
 bool PrepareStoredMatchSheet(Season& season, Host& host, Fixture& fixture)
 {
     fixture.handicap = fixture.venue == Away ? season.awayHandicap : season.homeHandicap;
-    if (fixture.result != 0)
+    if (fixture.result != ResultNone)
         return true;
     return host.Ask("This match has not yet been played.\nDo you want to print a blank result sheet?",
                     "Bowls results", Buttons::YesNo, Answer::Yes) == Answer::Yes;

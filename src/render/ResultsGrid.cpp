@@ -11,11 +11,6 @@
 
 namespace {
 
-// Highlight bits as the screen numbers them; paper uses the next bit up.
-constexpr int kLostGamesBit = 1;
-constexpr int kLostMatchesBit = 4;
-constexpr int kMinusFiguresBit = 16;
-
 int Clamp16(int value)
 {
     return std::clamp(value, 0, 0xFFFF);
@@ -107,7 +102,7 @@ private:
     // Centred vertically in the band from bottom to top, in the selected font.
     void PutInBand(int x, int bottom, int top, std::string_view text);
     int HeightOf(FontRole font) const;
-    bool Highlighted(int screenBit) const;
+    bool Highlighted(HighlightLossesBits screenBit) const;
 
     Surface& surface_;
     const Season& season_;
@@ -188,9 +183,10 @@ void GridPainter::PutInBand(int x, int bottom, int top, std::string_view text)
     Put(x, (bottom + top) / 2 + HeightOf(font_) / 2, text);
 }
 
-bool GridPainter::Highlighted(int screenBit) const
+bool GridPainter::Highlighted(HighlightLossesBits screenBit) const
 {
-    const int bit = screen_ ? screenBit : screenBit << 1;
+    // Each paper bit is the one above its screen bit.
+    const int bit = screen_ ? int(screenBit) : int(screenBit) << 1;
     return (request_.preferences.highlightLosses & bit) != 0;
 }
 
@@ -400,13 +396,13 @@ void GridPainter::DrawFixture(int column)
     Colour(kBlack);
     Font(FontRole::Main);
     AlignTo(Align::Centre);
-    if (fixture->result == 0)
+    if (fixture->result == ResultNone)
         return;
 
     const std::string& result = fixture->resultText;
     const std::size_t dash = result.find('-');
     if (dash != std::string::npos) {
-        const bool red = fixture->result == 3 && Highlighted(kLostMatchesBit);
+        const bool red = fixture->result == ResultLost && Highlighted(HighlightLostMatchesScreen);
         Colour(red ? kRed : kBlack);
         PutInBand(c, m_.againstHeight, B_, Cp1252ToUtf8(std::string_view(result).substr(0, dash)));
         PutInBand(c, 0, m_.againstHeight, Cp1252ToUtf8(std::string_view(result).substr(dash + 1)));
@@ -445,7 +441,7 @@ void GridPainter::CellStyle(const Game& game)
         Colour(kBlack);
     } else {
         Font(FontRole::Main);
-        const bool red = game.scoreFor < game.scoreAgainst && Highlighted(kLostGamesBit);
+        const bool red = game.scoreFor < game.scoreAgainst && Highlighted(HighlightLostGamesScreen);
         Colour(red ? kRed : kBlack);
     }
 }
@@ -518,7 +514,7 @@ void GridPainter::DrawPlayer(int row)
     const std::string figure = FormatMeasure(season_, *player, request_.preferences.minGames);
     if (figure.empty())
         return;
-    const bool red = player->measure < 0.0 && Highlighted(kMinusFiguresBit);
+    const bool red = player->measure < 0.0 && Highlighted(HighlightMinusAveragesScreen);
     Colour(red ? kRed : kBlack);
     PutInBand(W_ - 10, bottom, top, figure);
     Colour(kBlack);

@@ -11,13 +11,9 @@
 #include "model/Season.h"
 #include "model/Text.h"
 #include "model/TextFormat.h"
+#include "render/GridMetrics.h"
 
 namespace {
-
-// Highlight bits of the HighlightLosses preference as the screen uses them.
-constexpr int kLostGamesBit = 1;
-constexpr int kLostMatchesBit = 4;
-constexpr int kMinusFiguresBit = 16;
 
 // Every colour pair below keeps a contrast ratio of at least 4.5:1 (the
 // darkest background, #e8ecf1, against the loss red #b0001e is 6.3:1).
@@ -118,9 +114,9 @@ std::string Shots(double value)
 const char* ResultWord(std::uint32_t result)
 {
     switch (result) {
-    case 1: return "Won";
-    case 2: return "Drawn";
-    case 3: return "Lost";
+    case ResultWon: return "Won";
+    case ResultDrawn: return "Drawn";
+    case ResultLost: return "Lost";
     default: return "Not played";
     }
 }
@@ -147,7 +143,8 @@ public:
     std::string Write();
 
 private:
-    bool Highlight(int bit) const { return (options_.highlightLosses & bit) != 0; }
+    // The page shows what the screen shows.
+    bool Highlight(HighlightLossesBits bit) const { return (options_.highlightLosses & bit) != 0; }
     void Head();
     void Grid();
     void GridHead();
@@ -200,7 +197,7 @@ std::vector<std::vector<const Game*>> PageWriter::GameCells() const
         const Fixture& f = *s_.fixtures[j];
         // As on the grid: an unplayed fixture, or one without an opponent,
         // shows no games.
-        if (f.result == 0 || f.opponent.empty())
+        if (f.result == ResultNone || f.opponent.empty())
             continue;
         for (const Game& g : f.games) {
             if (g.state != Played && g.state != OpponentAbsent)
@@ -259,13 +256,13 @@ void PageWriter::GridBody()
             } else if (g->state == OpponentAbsent) {
                 out_ += "<td class=\"wo\">W/O</td>";
             } else {
-                const bool red = g->scoreFor < g->scoreAgainst && Highlight(kLostGamesBit);
+                const bool red = g->scoreFor < g->scoreAgainst && Highlight(HighlightLostGamesScreen);
                 out_ += red ? "<td class=\"loss\">" : "<td>";
                 out_ += HtmlText(Unpadded(FormatGameCell(*g))) + "</td>";
             }
         }
         const std::string figure = FormatMeasure(s_, p, options_.minGames);
-        const bool red = !figure.empty() && p.measure < 0.0 && Highlight(kMinusFiguresBit);
+        const bool red = !figure.empty() && p.measure < 0.0 && Highlight(HighlightMinusAveragesScreen);
         out_ += "<td class=\"n\">" + FormatInt(p.played) + "</td><td class=\"n\">" + FormatInt(p.won) +
                 "</td><td class=\"n\">" + FormatInt(p.played - p.won - p.drawn) + "</td>";
         out_ += red ? "<td class=\"fig loss\">" : "<td class=\"fig\">";
@@ -290,11 +287,11 @@ void PageWriter::GridFoot()
     for (const auto& f : s_.fixtures) {
         std::string ours, theirs;
         const auto dash = f->resultText.find('-');
-        if (f->result != 0 && !f->opponent.empty() && dash != std::string::npos) {
+        if (f->result != ResultNone && !f->opponent.empty() && dash != std::string::npos) {
             ours = HtmlText(Trim(f->resultText.substr(0, dash)));
             theirs = HtmlText(Trim(f->resultText.substr(dash + 1)));
         }
-        const char* open = f->result == 3 && Highlight(kLostMatchesBit) ? "<td class=\"loss\">" : "<td>";
+        const char* open = f->result == ResultLost && Highlight(HighlightLostMatchesScreen) ? "<td class=\"loss\">" : "<td>";
         totals += open + ours + "</td>";
         against += open + theirs + "</td>";
     }
@@ -343,11 +340,11 @@ void PageWriter::FixtureList()
         iso.insert(0, iso.size() < 4 ? 4 - iso.size() : 0, '0');
         iso += (day.month < 10 ? "-0" : "-") + FormatInt(day.month) + (day.day < 10 ? "-0" : "-") +
                FormatInt(day.day);
-        const bool played = f->result != 0;
+        const bool played = f->result != ResultNone;
         out_ += "<tr><td class=\"n\">" + FormatInt(number++) + "</td><td><time datetime=\"" + iso +
                 "\">" + Esc(FormatLongDate(host_, f->date)) + "</time></td><td>" + VenueWord(f->venue) +
                 "</td><th scope=\"row\">" + HtmlText(f->opponent) + "</th>";
-        out_ += (f->result == 3 && Highlight(kLostMatchesBit)) ? "<td class=\"loss\">" : "<td>";
+        out_ += (f->result == ResultLost && Highlight(HighlightLostMatchesScreen)) ? "<td class=\"loss\">" : "<td>";
         out_ += std::string(ResultWord(f->result)) + "</td><td>" +
                 (played ? HtmlText(Trim(f->resultText)) : std::string()) + "</td><td>" +
                 (played ? FormatInt(f->shotsFor) + "-" + FormatInt(f->shotsAgainst) : std::string()) +

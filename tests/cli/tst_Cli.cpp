@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QImage>
 #include <QRegularExpression>
 #include <QJsonArray>
@@ -15,6 +16,7 @@
 #include "model/Season.h"
 #include "platform/Settings.h"
 #include "support/FakeHost.h"
+#include "support/Golden.h"
 
 namespace {
 
@@ -136,84 +138,30 @@ private slots:
         QVERIFY(run.out.find("9.19.") != std::string::npos);
     }
 
-    void jsonHasEveryField()
+    // The reports of the example seasons, whole, in each format; the text season gives the
+    // same reports as the binary one.
+    void reports_data()
     {
-        const Run run = Cli({QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("json"),
-                             QStringLiteral("--min-games"), QStringLiteral("1"), seasonPath});
-        QCOMPARE(run.status, 0);
-        QJsonParseError error{};
-        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error);
-        QCOMPARE(error.error, QJsonParseError::NoError);
-        const QJsonObject root = doc.object();
-        for (const char* key : {"teamName", "leagueName", "division", "schemeIndex", "schemeName", "teamSize",
-                                "fixtureCount", "playerCount", "homeHandicap", "awayHandicap", "minGames",
-                                "team", "fixtures", "players"})
-            QVERIFY2(root.contains(QLatin1String(key)), key);
-        QCOMPARE(root[QStringLiteral("schemeName")].toString(), QStringLiteral("Aggregate"));
-        QCOMPARE(root[QStringLiteral("minGames")].toInt(), 1);
-
-        const QJsonObject team = root[QStringLiteral("team")].toObject();
-        for (const char* key : {"matchesPlayed", "matchesWon", "matchesLost", "matchesDrawn", "pointsFor",
-                                "pointsAgainst", "teamAverage", "teamAverageText", "shotsFor", "shotsAgainst"})
-            QVERIFY2(team.contains(QLatin1String(key)), key);
-        QCOMPARE(team[QStringLiteral("matchesPlayed")].toInt(), 1);
-        QCOMPARE(team[QStringLiteral("shotsFor")].toInt(), 42);
-        QCOMPARE(team[QStringLiteral("pointsFor")].toDouble(), 42.0);
-
-        const QJsonArray fixtures = root[QStringLiteral("fixtures")].toArray();
-        QCOMPARE(fixtures.size(), 2);
-        const QJsonObject f0 = fixtures[0].toObject();
-        for (const char* key : {"index", "date", "venue", "opponent", "result", "resultText", "shotsFor",
-                                "shotsAgainst", "pointsFor", "pointsAgainst", "oppHandicap", "games"})
-            QVERIFY2(f0.contains(QLatin1String(key)), key);
-        QCOMPARE(f0[QStringLiteral("date")].toString(), QStringLiteral("2024-05-30"));
-        QCOMPARE(f0[QStringLiteral("venue")].toString(), QStringLiteral("H"));
-        QCOMPARE(f0[QStringLiteral("result")].toInt(), 1);
-        QCOMPARE(f0[QStringLiteral("resultText")].toString(), QStringLiteral(" 42- 15"));
-        const QJsonArray games = f0[QStringLiteral("games")].toArray();
-        QCOMPARE(games.size(), 2);
-        const QJsonObject g0 = games[0].toObject();
-        for (const char* key : {"position", "player", "playerId", "opponent", "state", "scoreFor", "scoreAgainst"})
-            QVERIFY2(g0.contains(QLatin1String(key)), key);
-        QCOMPARE(g0[QStringLiteral("player")].toString(), QStringLiteral("Jos\u00E9 Smith"));
-        QCOMPARE(g0[QStringLiteral("state")].toString(), QStringLiteral("Played"));
-        QCOMPARE(games[1].toObject()[QStringLiteral("state")].toString(), QStringLiteral("OpponentAbsent"));
-        // An unplayed fixture's games have no player of ours.
-        const QJsonObject g10 = fixtures[1].toObject()[QStringLiteral("games")].toArray()[0].toObject();
-        QVERIFY(g10[QStringLiteral("player")].isNull());
-        QVERIFY(g10[QStringLiteral("playerId")].isNull());
-        QCOMPARE(fixtures[1].toObject()[QStringLiteral("venue")].toString(), QStringLiteral("A"));
-
-        const QJsonArray players = root[QStringLiteral("players")].toArray();
-        QCOMPARE(players.size(), 2);
-        for (const auto& value : players) {
-            const QJsonObject p = value.toObject();
-            for (const char* key : {"rank", "id", "name", "group", "appearances", "played", "won", "drawn", "lost",
-                                    "homeAppearances", "homePlayed", "awayAppearances", "awayPlayed", "shotsFor",
-                                    "shotsAgainst", "broughtFor", "broughtAgainst", "measure", "measureText"})
-                QVERIFY2(p.contains(QLatin1String(key)), key);
-        }
-        // José played and won 21-15: average 6.0; Ann only has a walkover, so no
-        // game played and no measure shown.
-        const QJsonObject first = players[0].toObject();
-        QCOMPARE(first[QStringLiteral("rank")].toInt(), 1);
-        QCOMPARE(first[QStringLiteral("name")].toString(), QStringLiteral("Jos\u00E9 Smith"));
-        QCOMPARE(first[QStringLiteral("measure")].toDouble(), 6.0);
-        QCOMPARE(first[QStringLiteral("measureText")].toString(), QStringLiteral("6.0"));
-        QCOMPARE(first[QStringLiteral("shotsFor")].toDouble(), 21.0);
-        const QJsonObject second = players[1].toObject();
-        QCOMPARE(second[QStringLiteral("appearances")].toInt(), 1);
-        QCOMPARE(second[QStringLiteral("played")].toInt(), 0);
-        QCOMPARE(second[QStringLiteral("measureText")].toString(), QString());
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("format");
+        for (const char* name : {"stockport-singles", "tameside-pairs"})
+            for (const char* format : {"text", "csv", "json"})
+                QTest::addRow("%s %s", name, format) << name << format;
     }
-
-    void csvTable()
+    void reports()
     {
-        const Run run = Cli({QStringLiteral("report"), QStringLiteral("--format"), QStringLiteral("csv"),
-                             QStringLiteral("--min-games"), QStringLiteral("1"), seasonPath});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(QString::fromStdString(run.out),
-                 QStringLiteral("Rank,Name,P,W,L,Ave\r\n1,Jos\u00E9 Smith,1,1,0,6.0\r\n2,Ann Brown,0,0,0,\r\n"));
+        QFETCH(QString, name);
+        QFETCH(QString, format);
+        const QString base = QStringLiteral(TESSEL_EXAMPLES "/") + name;
+        const QStringList args{QStringLiteral("report"), QStringLiteral("--format"), format,
+                               QStringLiteral("--min-games"), QStringLiteral("2")};
+        const Run binary = Cli(args + QStringList{base + QStringLiteral(".bwl")});
+        QCOMPARE(binary.status, 0);
+        QCOMPARE(binary.err, std::string());
+        TESSEL_COMPARE_GOLDEN("cli/" + name.toStdString() + "." + format.toStdString(), binary.out);
+        const Run text = Cli(args + QStringList{base + QStringLiteral(".bwt")});
+        QCOMPARE(text.status, 0);
+        QCOMPARE(QString::fromStdString(text.out), QString::fromStdString(binary.out));
     }
 
     // Names that need quoting by the usual CSV rules get it; others do not.
@@ -273,15 +221,6 @@ private slots:
         const QJsonObject first = root[QStringLiteral("players")].toArray()[0].toObject();
         QCOMPARE(first[QStringLiteral("name")].toString(), QStringLiteral("Jos\u00E9 Smith"));
         QCOMPARE(first[QStringLiteral("measureText")].toString(), measureText);
-    }
-
-    void textReport()
-    {
-        const Run run = Cli({QStringLiteral("report"), seasonPath});
-        QCOMPARE(run.status, 0);
-        QVERIFY(run.out.find("Hale Barns") != std::string::npos);
-        QVERIFY(run.out.find("W/O") != std::string::npos);
-        QVERIFY(run.out.find("21-15") != std::string::npos);
     }
 
     void convertGivesSameBytes()
@@ -407,5 +346,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCli)
+TESSEL_TEST(TestCli)
 #include "tst_Cli.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <algorithm>
@@ -339,5 +340,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestBinaryReader)
+TESSEL_TEST(TestBinaryReader)
 #include "tst_BinaryReader.moc"

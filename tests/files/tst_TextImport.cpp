@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "files/TextImport.h"
@@ -81,29 +82,6 @@ class TestTextImport : public QObject {
     Q_OBJECT
 
 private slots:
-    void example()
-    {
-        FakeHost host;
-        SeasonPtr s = Import(File(kClub), host);
-        QVERIFY(s);
-        QVERIFY(host.messages.empty());
-        QVERIFY(s->modified && s->untitled && s->layoutChanged);
-        // Venues home 0, away 1, neutral 2; states Played 0, OpponentAbsent 1,
-        // PlayerAbsent 2, NotPlayed 3. A fixture with no line is dated today.
-        QCOMPARE(Summary(*s), QStringLiteral("Riverside BC|District League|Two|2|3|0\n"
-                                             "player 0 A. Brown group 0\n"
-                                             "player 1 C. Davis group 0\n"
-                                             "Hillside 0 3/5/2008: [A. Brown 21 E. Fox 15 0] [C. Davis 18 G. Hill 21 0]\n"
-                                             "Parkway 1 10/5/2008: [A. Brown 21  0 1] [- 0 J. King 21 2]\n"
-                                             " 2 %1: [- 0  0 3] [- 0  0 3]\n")
-                                  .arg(Day(host.now)));
-        const Game& game = s->fixtures[0]->games[0];
-        QCOMPARE(int(game.playerId), int(game.player->id));
-        QCOMPARE(int(game.player->surnameAt), 3);
-        QCOMPARE(s->fixtures[0]->date, MakeLocalDate(2008, 5, 3));
-        QVERIFY(s->fixtures[0]->result != 0); // recalculated
-    }
-
     void sameSeasonWhateverTheLayout_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -383,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTextImport)
+TESSEL_TEST(TestTextImport)
 #include "tst_TextImport.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <climits>
@@ -198,5 +199,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTextLines)
+TESSEL_TEST(TestTextLines)
 #include "tst_TextLines.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QCheckBox>
@@ -131,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileDialogs)
+TESSEL_TEST(TestFileDialogs)
 #include "tst_FileDialogs.moc"

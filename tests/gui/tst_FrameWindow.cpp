@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QLabel>
@@ -7,7 +8,6 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
-#include "gui/AboutDialog.h"
 #include "gui/CommandIds.h"
 #include "gui/CommandLine.h"
 #include "gui/FileDialogs.h"
@@ -112,47 +112,27 @@ private slots:
         QTRY_COMPARE(BarTitles(Frame()), basic);
     }
 
-    void menuTextsAndCommands()
-    {
-        FrameMenus* m = Frame().Menus();
-        QCOMPARE(MenuItems(m->BasicFile()),
-                 Strings({"101 &New...", "102 &Open...\tCtrl+O", "-", "105 E&xit\tAlt+F4"}));
-        QCOMPARE(MenuItems(m->Basic().at(2)), MenuItems(m->Full().at(6)));
-        QCOMPARE(MenuItems(m->FullFile()),
-                 Strings({"101 &New...", "102 &Open...\tCtrl+O", "103 &Save\tCtrl+S", "104 S&ave as...",
-                          "106 &Export web page...", "-", "108 &Print...\tCtrl+P", "-", "105 E&xit\tAlt+F4"}));
-        QCOMPARE(MenuItems(m->Full().at(1)), Strings({"120 &Edit team...", "122 &Team summary...",
-                                                      "108 &Print team results...\tCtrl+P"}));
-        QCOMPARE(MenuItems(m->Full().at(2)),
-                 Strings({"130 &Edit fixture...", "133 Insert fixture &before...",
-                          "134 Insert fixture &after...", "132 &Delete fixture...",
-                          "131 &Print match sheet..."}));
-        QCOMPARE(MenuItems(m->Full().at(3)), Strings({"141 &Edit player...", "142 &Print player summary...",
-                                                      "-", "140 &Register player..."}));
-        QCOMPARE(MenuItems(m->Full().at(4)), Strings({"150 &Preferences...", "151 &Font..."}));
-        QCOMPARE(MenuItems(m->FullWindow()),
-                 Strings({"160 Tile &horizontally", "161 Tile &vertically\tShift+F4",
-                          "162 &Cascade windows\tShift+F5", "163 &Arrange icons"}));
-        QCOMPARE(MenuItems(m->Full().at(6)), Strings({"170 &Help\tF1", "-", "172 &About"}));
-    }
-
     void itemsEnabledByDialogsAndSelection()
     {
         ResultsWindow* window = Open();
         FrameMenus* m = Frame().Menus();
         // Commands whose dialogs this program does not have stay grey.
         for (int command : {Command::New, Command::EditTeam, Command::TeamSummary,
-                            Command::RegisterPlayer, Command::EditPlayer, Command::EditFixture})
+                            Command::RegisterPlayer, Command::EditPlayer})
             QVERIFY2(!Enabled(m, command), qPrintable(QString::number(command)));
         for (int command : {Command::Open, Command::Save, Command::SaveAs, Command::Font,
                             Command::Help, Command::PrintTeamResults})
             QVERIFY2(Enabled(m, command), qPrintable(QString::number(command)));
 
         QVERIFY(!Enabled(m, Command::DeleteFixture));
+        const int fixtureCommands[] = {Command::EditFixture, Command::InsertFixtureBefore,
+                                       Command::InsertFixtureAfter, Command::DeleteFixture};
         window->Select(1, -1);
-        QVERIFY(Enabled(m, Command::DeleteFixture));
+        for (int command : fixtureCommands)
+            QVERIFY2(Enabled(m, command), qPrintable(QString::number(command)));
         window->Select(-1, 0);
-        QVERIFY(!Enabled(m, Command::DeleteFixture));
+        for (int command : fixtureCommands)
+            QVERIFY2(!Enabled(m, command), qPrintable(QString::number(command)));
         window->Select(2, -1);
         // Another window, nothing selected: its own state shows.
         ResultsWindow* second = Open();
@@ -386,18 +366,6 @@ private slots:
         }
     }
 
-    void aboutBoxTexts()
-    {
-        AboutDialog about(&Frame());
-        QStringList texts;
-        for (QLabel* label : about.findChildren<QLabel*>())
-            if (!label->text().isEmpty())
-                texts << label->text();
-        QCOMPARE(texts.size(), 4);
-        QCOMPARE(texts.mid(0, 2), Strings({"TESSEL", "Bowls results analysis program"}));
-        QVERIFY(texts.at(2).startsWith(QStringLiteral("Version ")) && texts.at(3).startsWith(QStringLiteral("Build ")));
-    }
-
     void windowArrangements()
     {
         QWidget* subA = Open()->parentWidget();
@@ -494,5 +462,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrameWindow)
+TESSEL_TEST(TestFrameWindow)
 #include "tst_FrameWindow.moc"

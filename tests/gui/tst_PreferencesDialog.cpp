@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QCheckBox>
@@ -172,5 +173,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPreferencesDialog)
+TESSEL_TEST(TestPreferencesDialog)
 #include "tst_PreferencesDialog.moc"

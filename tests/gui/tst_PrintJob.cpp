@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -5,9 +6,9 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "gui/PrintJob.h"
 #include "model/Recalculate.h"
 #include "platform/Settings.h"
-#include "gui/PrintJob.h"
 #include "support/FakeHost.h"
 #include "support/FullDisk.h"
 #include "support/SeasonBuilder.h"
@@ -220,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPrintJob)
+TESSEL_TEST(TestPrintJob)
 #include "tst_PrintJob.moc"

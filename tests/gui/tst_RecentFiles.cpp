@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QFile>
@@ -132,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRecentFiles)
+TESSEL_TEST(TestRecentFiles)
 #include "tst_RecentFiles.moc"

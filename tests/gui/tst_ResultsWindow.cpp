@@ -1,9 +1,11 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QFontDialog>
 #include <QFontInfo>
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -91,6 +93,29 @@ class TestResultsWindow : public QObject {
 
 private slots:
     void init() { settings_ = std::make_unique<TemporarySettings>(); }
+
+    // Paths and season names may hold markup characters: a box shows them as
+    // they are.
+    void messageBoxesShowPlainText()
+    {
+        Shell shell;
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                format = box->textFormat();
+                box->accept();
+            }
+        });
+        closer.start(10);
+        ShellMessage m;
+        m.text = "Cannot write file\n/tmp/<b>Smith & Sons</b>.bwl: No space left on device";
+        shell.Present(m);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, QString::fromStdString(m.text));
+    }
     void cleanup() { settings_.reset(); }
 
     void tabWalk_data()
@@ -529,5 +554,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestResultsWindow)
+TESSEL_TEST(TestResultsWindow)
 #include "tst_ResultsWindow.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "model/Dates.h"
@@ -164,5 +165,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFixtureOps)
+TESSEL_TEST(TestFixtureOps)
 #include "tst_FixtureOps.moc"

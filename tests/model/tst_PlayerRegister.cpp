@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <algorithm>
@@ -412,5 +413,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPlayerRegister)
+TESSEL_TEST(TestPlayerRegister)
 #include "tst_PlayerRegister.moc"

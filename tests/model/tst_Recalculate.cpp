@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "model/Recalculate.h"
@@ -402,5 +403,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestRecalculate)
+TESSEL_TEST(TestRecalculate)
 #include "tst_Recalculate.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "model/Recalculate.h"
@@ -146,52 +147,6 @@ private slots:
         QCOMPARE(season->pointsAgainst, theirs);
     }
 
-    // Each weight alone in a custom scheme, so a weight applied to the wrong
-    // side or the wrong count shows. Scenario 0: at home, 2 won, 1 lost, 1
-    // drawn, 67-56; scenario 1: the same away; scenario 2: at home, level
-    // 61-61 with 1 won, 1 lost, 2 drawn.
-    void everyWeight_data()
-    {
-        QTest::addColumn<int>("scenario");
-        QTest::addColumn<int>("weight");
-        QTest::addColumn<double>("ours");
-        QTest::addColumn<double>("theirs");
-        struct Row {
-            int scenario, weight;
-            double ours, theirs;
-        };
-        const Row rows[] = {
-            {0, 0, 67, 0},  {0, 1, 56, 0},  {0, 2, 0, 56},  {0, 3, 0, 67},  {0, 4, 2, 0},
-            {0, 5, 1, 0},   {0, 6, 0, 1},   {0, 7, 0, 1},   {0, 9, 1, 0},   {0, 10, 0, 0},
-            {0, 11, 0, 0},  {0, 12, 0, 0},  {0, 13, 0, 0},  {0, 14, 0, 0},  {0, 15, 1, 0},
-            {0, 16, 0, 0},  {0, 17, 0, 0},  {0, 18, 0, 0},
-            {1, 0, 0, 56},  {1, 1, 0, 67},  {1, 2, 67, 0},  {1, 3, 56, 0},  {1, 4, 0, 1},
-            {1, 5, 0, 1},   {1, 6, 2, 0},   {1, 7, 1, 0},   {1, 9, 0, 0},   {1, 10, 0, 0},
-            {1, 11, 1, 0},  {1, 12, 0, 0},  {1, 15, 0, 0},  {1, 16, 0, 0},  {1, 17, 1, 0},
-            {1, 18, 0, 0},
-            {2, 5, 2, 0},   {2, 7, 0, 2},   {2, 9, 0, 0},   {2, 10, 1, 0},  {2, 11, 0, 0},
-            {2, 12, 0, 1},  {2, 15, 0, 0},  {2, 16, 1, 0},  {2, 17, 0, 0},  {2, 18, 0, 1},
-        };
-        for (const Row& r : rows)
-            QTest::addRow("scenario %d, w%d", r.scenario, r.weight)
-                << r.scenario << r.weight << r.ours << r.theirs;
-    }
-    void everyWeight()
-    {
-        QFETCH(int, scenario);
-        QFETCH(int, weight);
-        QFETCH(double, ours);
-        QFETCH(double, theirs);
-        FakeHost host;
-        auto season = MakeCustomSeason(host, CustomWeights(weight, 1.0f), 4, 1);
-        Fixture& f = FixtureOf(*season, 0);
-        f.venue = scenario == 1 ? Away : Home;
-        PlayTokens(f, scenario == 2 ? "21-10 10-21 15-15 15-15" : "21-10 10-21 21-10 15-15");
-        ScoreFixture(*season, f, nullptr, true);
-        QCOMPARE(f.pointsFor, ours);
-        QCOMPARE(f.pointsAgainst, theirs);
-    }
-
     // "Bebbington & district": w9 2, w10 1, w11 2, w12 1, w13 1, w14 0.5.
     void twoLegs_data()
     {
@@ -303,34 +258,6 @@ private slots:
         QCOMPARE(f.shotsAgainst, 21 + 20);
     }
 
-    void playerCounters_data()
-    {
-        QTest::addColumn<int>("venue");
-        QTest::newRow("home") << int(Home);
-        QTest::newRow("neutral counts as home") << int(Neutral);
-        QTest::newRow("away") << int(Away);
-    }
-    void playerCounters()
-    {
-        QFETCH(int, venue);
-        const bool away = venue == Away;
-        FakeHost host;
-        auto season = MakeScoringSeason(host, 18, 3, 1, {"A. One"});
-        Fixture& f = FixtureOf(*season, 0);
-        f.venue = std::uint32_t(venue);
-        Player& one = PlayerOf(*season, 0);
-        SetGame(f, 0, &one, 21, 15);
-        SetGame(f, 1, &one, 20, 20);
-        SetGame(f, 2, &one, 12, 21);
-        ScoreFixture(*season, f, nullptr, true);
-        QCOMPARE(one.won, std::uint16_t(1));
-        QCOMPARE(one.drawn, std::uint16_t(1));
-        QCOMPARE(away ? one.awayPlayed : one.homePlayed, std::uint16_t(3));
-        QCOMPARE(away ? one.awayFor : one.homeFor, 53.0);
-        QCOMPARE(away ? one.awayAgainst : one.homeAgainst, 56.0);
-        QCOMPARE(away ? one.homeFor : one.awayFor, 0.0);
-    }
-
     void pairs()
     {
         FakeHost host;
@@ -435,5 +362,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestScoring)
+TESSEL_TEST(TestScoring)
 #include "tst_Scoring.moc"

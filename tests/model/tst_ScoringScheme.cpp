@@ -1,8 +1,8 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <algorithm>
 #include <bit>
-#include <set>
 
 #include "model/ScoringScheme.h"
 #include "model/Season.h"
@@ -11,47 +11,6 @@
 namespace {
 
 const char* const kNotRecognised = "Scoring scheme not recognised; aggregate will be used";
-
-template <std::size_t N>
-std::array<char, N> Field(const QByteArray& text)
-{
-    std::array<char, N> field{};
-    std::copy_n(text.constData(), std::min<std::size_t>(N, std::size_t(text.size())), field.begin());
-    return field;
-}
-
-// A record where every field holds a value no other field holds, so a field
-// written at the wrong offset or with the wrong byte order shows.
-ScoringScheme DistinctScheme()
-{
-    ScoringScheme s;
-    s.groupSize = 0x0102;
-    s.target = 0x03040506;
-    for (std::size_t i = 0; i < s.weight.size(); ++i)
-        s.weight[i] = float(i) + 0.5f;
-    s.reservePenalty = 0x0708090A;
-    s.totalLabel = Field<12>(QByteArray("ABCDEFGHIJK"));
-    s.forWeight = -2;
-    s.againstWeight = 0x11121314;
-    s.walkoverCredit = 0x15161718;
-    s.walkoverGames = 0x191A1B1C;
-    s.matchDecimals = 0x1D1E1F20;
-    s.teamDecimals = 0x21222324;
-    s.playerDecimals = 0x25262728;
-    s.flags = 0x81828384;
-    s.reserved1 = {0xA1, 0xA2, 0xA3, 0xA4};
-    s.measureLabel = Field<8>(QByteArray("mnopqrs"));
-    s.reserved2 = {0xB1, 0xB2, 0xB3, 0xB4};
-    return s;
-}
-
-QByteArray Le32(std::uint32_t v)
-{
-    QByteArray out;
-    for (int i = 0; i < 4; ++i)
-        out.append(char((v >> (8 * i)) & 0xFF));
-    return out;
-}
 
 std::unique_ptr<Season> MakeSeason(std::uint32_t schemeIndex, int teamSize, int fixtures = 0)
 {
@@ -70,36 +29,6 @@ class TestScoringScheme : public QObject {
     Q_OBJECT
 
 private slots:
-    void layout_data()
-    {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("bytes");
-        const ScoringScheme s = DistinctScheme();
-        QTest::newRow("groupSize") << 0 << QByteArray("\x02\x01", 2);
-        QTest::newRow("target at the odd offset") << 2 << Le32(s.target);
-        QTest::newRow("w18") << 78 << Le32(std::bit_cast<std::uint32_t>(18.5f));
-        QTest::newRow("reservePenalty") << 82 << Le32(s.reservePenalty);
-        QTest::newRow("totalLabel") << 86 << QByteArray("ABCDEFGHIJK\0", 12);
-        QTest::newRow("forWeight negative") << 98 << QByteArray("\xFE\xFF\xFF\xFF", 4);
-        QTest::newRow("againstWeight") << 102 << Le32(0x11121314);
-        QTest::newRow("walkoverCredit") << 106 << Le32(0x15161718);
-        QTest::newRow("matchDecimals") << 114 << Le32(0x1D1E1F20);
-        QTest::newRow("playerDecimals") << 122 << Le32(0x25262728);
-        QTest::newRow("flags") << 126 << Le32(0x81828384);
-        QTest::newRow("measureLabel") << 134 << QByteArray("mnopqrs\0", 8);
-        QTest::newRow("reserved2 ends the record") << 142 << QByteArray("\xB1\xB2\xB3\xB4", 4);
-    }
-    void layout()
-    {
-        QFETCH(int, offset);
-        QFETCH(QByteArray, bytes);
-        const SchemeBytes image = SchemeToBytes(DistinctScheme());
-        QCOMPARE(image.size(), std::size_t(146));
-        QVERIFY(std::size_t(offset + bytes.size()) <= image.size());
-        const QByteArray got(reinterpret_cast<const char*>(image.data()) + offset, bytes.size());
-        QCOMPARE(got.toHex(' '), bytes.toHex(' '));
-    }
-
     void roundTripFromBytes()
     {
         // Every byte different, including the reserved words and the label
@@ -120,93 +49,6 @@ private slots:
         QVERIFY(SchemeToBytes(s) == image);
     }
 
-    void tableRecords_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("groupSize");
-        QTest::addColumn<int>("target");
-        QTest::addColumn<QByteArray>("weights");   // "w:value" pairs; all others 0
-        QTest::addColumn<QByteArray>("total");
-        QTest::addColumn<QByteArray>("measure");
-        QTest::addColumn<QList<int>>("measureTerms");
-        QTest::addColumn<QList<int>>("decimals");
-        QTest::addColumn<uint>("flags");
-        QTest::addColumn<int>("reservePenalty");
-        const uint average = HideShotTotals | AveragePerMatch | DivideByGames;
-        QTest::newRow("0 Aggregate") << 0 << 1 << 21 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
-                                     << QByteArray(" Ave ") << QList<int>{1, 1, 0, 0} << QList<int>{0, 1, 1}
-                                     << average << 0;
-        QTest::newRow("38 Furness") << 38 << 1 << 21 << QByteArray("4:1 6:1 9:2 10:1 11:3 12:2")
-                                    << QByteArray(" Total ") << QByteArray("  Ave  ") << QList<int>{1, 1, 0, 0}
-                                    << QList<int>{0, 0, 3}
-                                    << uint(RankByWinsWithWalkovers | KeepHandicaps | EditBroughtForward |
-                                            ShotRatioBroughtForward)
-                                    << 0;
-        QTest::newRow("87 Matlock Thursday") << 87 << 1 << 15 << QByteArray("0:1 2:1") << QByteArray(" Ave ")
-                                             << QByteArray(" Ave ") << QList<int>{1, 0, 0, 0}
-                                             << QList<int>{0, 1, 1} << uint(average | KeepHandicaps) << 0;
-    }
-    void tableRecords()
-    {
-        QFETCH(int, index);
-        QFETCH(int, groupSize);
-        QFETCH(int, target);
-        QFETCH(QByteArray, weights);
-        QFETCH(QByteArray, total);
-        QFETCH(QByteArray, measure);
-        QFETCH(QList<int>, measureTerms);
-        QFETCH(QList<int>, decimals);
-        QFETCH(uint, flags);
-        QFETCH(int, reservePenalty);
-
-        FakeHost host;
-        const ScoringScheme* s = LookupScheme(index, host);
-        QVERIFY(s);
-        QVERIFY(host.messages.empty());
-        QCOMPARE(int(s->groupSize), groupSize);
-        QCOMPARE(int(s->target), target);
-        std::array<float, kWeightCount> expected{};
-        for (const QByteArray& pair : weights.split(' ')) {
-            if (pair.isEmpty())
-                continue;
-            const QList<QByteArray> parts = pair.split(':');
-            expected[std::size_t(parts[0].toInt())] = parts[1].toFloat();
-        }
-        for (std::size_t w = 0; w < expected.size(); ++w)
-            QVERIFY2(s->weight[w] == expected[w], qPrintable(QStringLiteral("w%1 = %2").arg(w).arg(s->weight[w])));
-        QCOMPARE(QByteArray::fromStdString(s->TotalLabel()), total);
-        QCOMPARE(QByteArray::fromStdString(s->MeasureLabel()), measure);
-        QCOMPARE((QList<int>{s->forWeight, s->againstWeight, s->walkoverCredit, s->walkoverGames}), measureTerms);
-        QCOMPARE((QList<int>{s->matchDecimals, s->teamDecimals, s->playerDecimals}), decimals);
-        QCOMPARE(uint(s->flags), flags);
-        QCOMPARE(int(s->reservePenalty), reservePenalty);
-        // Unused bytes of the fields stay zero, so the file image is reproducible.
-        const SchemeBytes image = SchemeToBytes(*s);
-        for (std::size_t i = 86 + std::size_t(total.size()); i < 98; ++i)
-            QCOMPARE(int(image[i]), 0);
-        for (std::size_t i = 130; i < 134; ++i)
-            QCOMPARE(int(image[i]), 0);
-        for (std::size_t i = 134 + std::size_t(measure.size()); i < 146; ++i)
-            QCOMPARE(int(image[i]), 0);
-    }
-
-    void names_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QByteArray>("name");
-        QTest::newRow("first") << 0 << QByteArray("Aggregate");
-        QTest::newRow("Custom") << 64 << QByteArray("Custom");
-        QTest::newRow("last") << 87 << QByteArray("Matlock Thursday League");
-        QTest::newRow("past the end") << 88 << QByteArray();
-        QTest::newRow("negative") << -1 << QByteArray();
-    }
-    void names()
-    {
-        QFETCH(int, index);
-        QFETCH(QByteArray, name);
-        QCOMPARE(QByteArray::fromStdString(std::string(SchemeName(index))), name);
-    }
-
     void lookup_data()
     {
         QTest::addColumn<int>("index");
@@ -223,6 +65,7 @@ private slots:
         const ScoringScheme* s = LookupScheme(index, host);
         QCOMPARE(s, complains ? LookupScheme(0, quiet) : nullptr);
         QCOMPARE(int(host.messages.size()), complains ? 1 : 0);
+        QCOMPARE(SchemeName(index).empty(), complains);
         if (complains) {
             QCOMPARE(host.messages[0].text, std::string(kNotRecognised));
             QCOMPARE(host.messages[0].title, std::string("Program error"));
@@ -307,7 +150,10 @@ private slots:
         QFETCH(uint, index);
         QFETCH(int, expectedFrom);
         auto season = MakeSeason(index, 2, 3);
-        const ScoringScheme custom = DistinctScheme();
+        ScoringScheme custom;
+        custom.groupSize = 2;
+        custom.weight[3] = 1.5f;
+        custom.flags = 0x81828384;
         season->scheme = custom;
         season->homeHandicap = 7;
         season->awayHandicap = -3;
@@ -375,5 +221,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestScoringScheme)
+TESSEL_TEST(TestScoringScheme)
 #include "tst_ScoringScheme.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <clocale>
@@ -240,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTextFormat)
+TESSEL_TEST(TestTextFormat)
 #include "tst_TextFormat.moc"

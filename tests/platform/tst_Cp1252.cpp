@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "model/Text.h"
@@ -103,5 +104,5 @@ private slots:
 
 };
 
-QTEST_GUILESS_MAIN(TestCp1252)
+TESSEL_TEST(TestCp1252)
 #include "tst_Cp1252.moc"

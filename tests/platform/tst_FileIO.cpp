@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QDir>
@@ -140,5 +141,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFileIO)
+TESSEL_TEST(TestFileIO)
 #include "tst_FileIO.moc"

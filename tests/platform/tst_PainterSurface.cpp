@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QFontInfo>
@@ -179,21 +180,6 @@ private slots:
             QVERIFY(first.top() > ink.bottom() - ink.height() / 4);
     }
 
-    // Without the stored face the grid falls back to a serif face, and the
-    // printouts use whatever face the grid really got.
-    void serifFaceThroughout()
-    {
-        Canvas canvas(10, 10);
-        PainterSurface& s = *canvas.surface;
-        s.SetFont(FontRole::Main);
-        const std::string face = s.Facts().face;
-        QVERIFY2(face.find("Sans") == std::string::npos && face.find("Mono") == std::string::npos, face.c_str());
-        s.SetFont(FontRole::PageBody);
-        QCOMPARE(s.Facts().face, face);
-        QVERIFY(QFontInfo(s.FontFor(FontRole::PageTitle)).bold());
-        QVERIFY(!QFontInfo(s.FontFor(FontRole::PageBody)).bold());
-    }
-
     void averageCharWidthOfRunningText_data()
     {
         QTest::addColumn<QString>("face");
@@ -235,26 +221,6 @@ private slots:
         ScaleWatch surface(&painter, 600, 600, GridFontDescription{});
         QVERIFY(PrintPlayerSummary(surface, host, *season, 0, 190, 287));
         QCOMPARE(surface.first, 1.0);
-    }
-
-    void fontSizes_data()
-    {
-        QTest::addColumn<FontRole>("font");
-        QTest::addColumn<int>("pixels");
-        // One pixel per 0.1 mm: the em in pixels is the height in 0.1 mm.
-        QTest::newRow("main -40") << FontRole::Main << 40;
-        QTest::newRow("italic -40") << FontRole::Italic << 40;
-        QTest::newRow("title 7 mm") << FontRole::PageTitle << 70;
-        QTest::newRow("body 3.5 mm") << FontRole::PageBody << 35;
-    }
-    void fontSizes()
-    {
-        QFETCH(FontRole, font);
-        QFETCH(int, pixels);
-        Canvas canvas(10, 10);
-        QCOMPARE(canvas.surface->FontFor(font).pixelSize(), pixels);
-        QCOMPARE(canvas.surface->FontFor(font).italic(),
-                 font == FontRole::Italic || font == FontRole::PageItalic);
     }
 
     void positiveHeightIsTheCell()
@@ -308,36 +274,6 @@ private slots:
         QCOMPARE(canvas.surface->ToDevice(Point{10, -10}), (Point{10, 10}));
     }
 
-    void penWidths_data()
-    {
-        QTest::addColumn<PenRole>("pen");
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<int>("pixels");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("hairline at 600 dpi") << PenRole::Hairline << 600 << 1 << QColor(Qt::black);
-        QTest::newRow("paged major 0.2 mm") << PenRole::PagedMajor << 600 << 5 << QColor(Qt::black);
-        QTest::newRow("thick 0.3 mm") << PenRole::Thick << 600 << 7 << QColor(Qt::black);
-        QTest::newRow("screen major at 96 dpi")
-            << PenRole::ScreenMajor << 96 << 1 << QColor(Qt::black);
-        QTest::newRow("screen minor is grey")
-            << PenRole::ScreenMinor << 96 << 1 << QColor(128, 128, 128);
-    }
-    void penWidths()
-    {
-        QFETCH(PenRole, pen);
-        QFETCH(int, dpi);
-        QFETCH(int, pixels);
-        QFETCH(QColor, colour);
-        Canvas canvas(200, 100, dpi);
-        canvas.surface->SetPen(pen);
-        const int y = -qRound(50 * 254.0 / dpi); // about device row 50
-        const int row = canvas.surface->ToDevice(Point{0, y}).y;
-        canvas.surface->Line(0, y, 1000, y);
-        const QImage& image = canvas.Done();
-        QCOMPARE(InkBox(image.copy(20, 0, 1, image.height())).height(), pixels);
-        QCOMPARE(image.pixelColor(20, row), colour);
-    }
-
     void utf8Text()
     {
         Canvas canvas(10, 10);
@@ -350,5 +286,5 @@ private slots:
 
 };
 
-QTEST_MAIN(TestPainterSurface)
+TESSEL_TEST(TestPainterSurface)
 #include "tst_PainterSurface.moc"

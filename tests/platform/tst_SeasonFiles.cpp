@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QDir>
@@ -363,8 +364,12 @@ private slots:
             saved = SaveSeason(host, *season, true, [&] { return target; });
         }
         QVERIFY(!saved);
+        // With an old file, the first thing written is its backup.
+        if (oldExists && fixtures <= kMaxFixtures)
+            reason = QStringLiteral("the backup %1.bak could not be written: %2").arg(QFileInfo(target).fileName(), reason);
         QCOMPARE(host.Texts(), std::vector<std::string>{
                                    FileFailureText("Cannot write file", target, reason)});
+        QVERIFY(!QFileInfo::exists(target + QStringLiteral(".bak")));
         QCOMPARE(host.messages[0].title, std::string(kDefaultErrorTitle));
         QCOMPARE(QString::fromStdString(season->filePath), own);
         QVERIFY(season->modified);
@@ -374,6 +379,77 @@ private slots:
             QVERIFY(ReadRaw(target) == old);
         const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         for (const QString& entry : left)
+            QVERIFY2(!entry.contains(QStringLiteral("tessel-save")), qPrintable(entry));
+    }
+
+    // The previous content of a saved file is kept as <file>.bak, one
+    // generation; when the backup cannot be made, or the new file cannot be
+    // written after it, the file and the old backup stay exactly as they were.
+    void backupOnSave_data()
+    {
+        QTest::addColumn<QString>("before"); // the file's old content; "" for none
+        QTest::addColumn<QString>("backup"); // what stands at <file>.bak: "", "file", "folder", "link"
+        QTest::addColumn<int>("room");       // bytes the disk takes; -1: no limit
+        QTest::addColumn<QString>("reason"); // "" when the save succeeds
+        QTest::newRow("first save: no backup") << "" << "" << -1 << "";
+        QTest::newRow("previous bytes kept") << "old" << "" << -1 << "";
+        QTest::newRow("older backup replaced") << "old" << "file" << -1 << "";
+        QTest::newRow("a folder in the backup's place") << "old" << "folder" << -1
+                                                        << "the backup s.bwl.bak is not a regular file";
+        QTest::newRow("a link in the backup's place") << "old" << "link" << -1
+                                                      << "the backup s.bwl.bak is not a regular file";
+        QTest::newRow("disk full at the backup") << "old" << "file" << 2
+                                                 << QStringLiteral("the backup s.bwl.bak could not be written: ") + qt_error_string(ENOSPC);
+        QTest::newRow("disk full at the new file") << "old" << "file" << 3 + 10 << qt_error_string(ENOSPC);
+    }
+    void backupOnSave()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, backup);
+        QFETCH(int, room);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("s.bwl"));
+        const QString bak = target + QStringLiteral(".bak");
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+        if (!before.isEmpty())
+            QVERIFY(WriteRaw(target, before.toLatin1()));
+        if (backup == u"file")
+            QVERIFY(WriteRaw(bak, "older"));
+        if (backup == u"folder")
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("s.bwl.bak")));
+        if (backup == u"link")
+            QVERIFY(WriteRaw(elsewhere, "linked") && QFile::link(elsewhere, bak));
+
+        FakeHost host;
+        SeasonPtr season = MakeSeason(host);
+        bool saved = false;
+        {
+            std::unique_ptr<FullDisk> full;
+            if (room >= 0)
+                full = std::make_unique<FullDisk>(room);
+            saved = SaveSeason(host, *season, true, [&] { return target; });
+        }
+        QCOMPARE(saved, reason.isEmpty());
+        const Bytes bytes = SeasonToBytes(*season);
+        const QByteArray now(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        if (saved) {
+            QVERIFY(host.Texts().empty());
+            QVERIFY(ReadRaw(target) == now);
+            QCOMPARE(QFileInfo::exists(bak), !before.isEmpty());
+            if (!before.isEmpty())
+                QCOMPARE(ReadRaw(bak), before.toLatin1());
+            return;
+        }
+        QCOMPARE(host.Texts(), std::vector<std::string>{FileFailureText("Cannot write file", target, reason)});
+        QCOMPARE(ReadRaw(target), before.toLatin1());
+        if (backup == u"file")
+            QCOMPARE(ReadRaw(bak), QByteArray("older"));
+        QCOMPARE(QFileInfo(bak).isDir(), backup == u"folder");
+        QCOMPARE(QFileInfo(bak).isSymLink(), backup == u"link");
+        if (backup == u"link")
+            QCOMPARE(ReadRaw(elsewhere), QByteArray("linked"));
+        for (const QString& entry : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
             QVERIFY2(!entry.contains(QStringLiteral("tessel-save")), qPrintable(entry));
     }
 
@@ -438,5 +514,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSeasonFiles)
+TESSEL_TEST(TestSeasonFiles)
 #include "tst_SeasonFiles.moc"

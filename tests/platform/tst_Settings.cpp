@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QDir>
@@ -304,5 +305,5 @@ private slots:
 
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
+TESSEL_TEST(TestSettings)
 #include "tst_Settings.moc"

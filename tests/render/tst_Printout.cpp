@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "render/Printout.h"
@@ -133,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestPrintout)
+TESSEL_TEST(TestPrintout)
 #include "tst_Printout.moc"

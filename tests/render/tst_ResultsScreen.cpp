@@ -1,9 +1,10 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
+#include "render/ResultsScreen.h"
 #include "support/FakeHost.h"
 #include "support/GridSeason.h"
 #include "support/RecordingSurface.h"
-#include "render/ResultsScreen.h"
 
 using Op = RecordingSurface::Op;
 
@@ -180,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestResultsScreen)
+TESSEL_TEST(TestResultsScreen)
 #include "tst_ResultsScreen.moc"

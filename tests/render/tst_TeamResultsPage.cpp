@@ -1,10 +1,11 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
+#include "render/ResultsGrid.h"
 #include "render/TeamResultsPage.h"
 #include "support/FakeHost.h"
 #include "support/GridSeason.h"
 #include "support/RecordingSurface.h"
-#include "render/ResultsGrid.h"
 
 namespace {
 
@@ -120,30 +121,6 @@ private slots:
             QVERIFY2(slice.height + 2 * 150 <= ph, qPrintable(QString::number(page)));
             QVERIFY(slice.fixtures >= (fixtures > 0 ? 1 : 0));
         }
-    }
-
-    void squeezeMapping()
-    {
-        // W 1824, H 1350 on 146 x 190 mm at 600 dpi: s = 1460 / 1824 = 0.800,
-        // 18 whole pixels to the millimetre (0.8 x 23.6 = 18.9).
-        FakeHost host;
-        SeasonPtr season = MakeGridSeason(host, 10, NumberedPlayers(10));
-        const TeamPrintLayout layout =
-            PlanTeamResults(Measured(), *season, 10, false, Area(146, 190, 600), 70); // 3448 x 4488
-        QCOMPARE(layout.scale, 18 * 25.4 / 600);
-        // The printable area in the squeezed units: 3448 x 10 / 18 by 4488 x 10 / 18.
-        QCOMPARE(layout.origin, (Point{(1824 - 1915) / 2, (1050 + 2493) / 2}));
-    }
-
-    void centred()
-    {
-        FakeHost host;
-        SeasonPtr season = MakeGridSeason(host, 10, NumberedPlayers(10));
-        const TeamPrintLayout layout =
-            PlanTeamResults(Measured(), *season, 10, false, Area(277, 190), 70);
-        QCOMPARE(layout.width, 1824);
-        QCOMPARE(layout.height, 1350);
-        QCOMPARE(layout.origin, (Point{(1824 - 2770) / 2, (1350 - 300 + 1900) / 2}));
     }
 
     void groupPages_data()
@@ -321,5 +298,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTeamResultsPage)
+TESSEL_TEST(TestTeamResultsPage)
 #include "tst_TeamResultsPage.moc"

@@ -1,6 +1,8 @@
 #include "RecordingSurface.h"
+#include "support/Golden.h"
 
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -234,5 +236,45 @@ std::vector<RecordingSurface::Op> RecordingSurface::LinesWith(PenRole p) const
     for (const Op& op : ops)
         if (op.kind == Kind::Line && op.pen == p)
             out.push_back(op);
+    return out;
+}
+
+std::string Transcript(const RecordingSurface& surface)
+{
+    using Kind = RecordingSurface::Kind;
+    using Op = RecordingSurface::Op;
+    static const char* const kKinds[] = {"font",  "pen",  "colour", "align", "text",
+                                         "line",  "frame", "fill",  "origin", "scale"};
+    static const char* const kAligns[] = {"left", "centre", "right"};
+    std::string out;
+    const auto number = [](double v) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.6g", v);
+        return std::string(text);
+    };
+    const auto rgb = [](Rgb c) {
+        return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
+    };
+    for (const Op& op : surface.ops) {
+        out += kKinds[static_cast<int>(op.kind)];
+        switch (op.kind) {
+        case Kind::SetFont: out += " " + std::to_string(static_cast<int>(op.font)); break;
+        case Kind::SetPen: out += " " + std::to_string(static_cast<int>(op.pen)); break;
+        case Kind::SetTextColour: out += " " + rgb(op.colour); break;
+        case Kind::SetAlign: out += std::string(" ") + kAligns[static_cast<int>(op.align)]; break;
+        case Kind::Text:
+            out += " " + std::to_string(op.x1) + " " + std::to_string(op.y1) + " \"" + op.text + "\"";
+            break;
+        case Kind::Fill: out += " " + rgb(op.fill); [[fallthrough]];
+        case Kind::Line:
+        case Kind::Frame:
+            out += " " + std::to_string(op.x1) + " " + std::to_string(op.y1) + " " +
+                   std::to_string(op.x2) + " " + std::to_string(op.y2);
+            break;
+        case Kind::SetOrigin: out += " " + std::to_string(op.x1) + " " + std::to_string(op.y1); break;
+        case Kind::SetScale: out += " " + number(op.sx) + " " + number(op.sy); break;
+        }
+        out += "\n";
+    }
     return out;
 }

@@ -1,0 +1,281 @@
+#include <QtTest>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrinter>
+
+#include <functional>
+
+#include "GuiTestSupport.h"
+#include "gui/CommandIds.h"
+#include "gui/ResultsWindow.h"
+#include "gui/dialogs/FixtureEditorDialog.h"
+#include "platform/SeasonFiles.h"
+
+namespace {
+
+int RowId(int position, int column)
+{
+    return 512 + 16 * position + column;
+}
+
+QRect Geometry(FixtureEditorDialog& d, int id)
+{
+    QWidget* w = d.Control(id);
+    if (!w)
+        qFatal("no control %d", id);
+    return QRect(w->mapTo(&d, QPoint(0, 0)), w->size());
+}
+
+// Runs work on the editor as soon as the results window's command opens it.
+void WhenEditorOpens(std::function<void(FixtureEditorDialog&)> work)
+{
+    QTimer::singleShot(0, [work] {
+        auto* d = qobject_cast<FixtureEditorDialog*>(QApplication::activeModalWidget());
+        if (!d)
+            qFatal("the fixture editor did not open");
+        if (!QTest::qWaitForWindowActive(d))
+            qWarning("the fixture editor is not active");
+        work(*d);
+        // A failed check must not leave the dialog waiting for a user.
+        if (d->isVisible())
+            d->reject();
+    });
+}
+
+void Keys(const QString& text)
+{
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+void Key(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+}
+
+} // namespace
+
+class tst_FixtureEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void layout_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("reversed");
+        for (int size : {8, 14})
+            for (bool reversed : {false, true})
+                QTest::addRow("%dpt %s", size, reversed ? "reversed" : "normal") << size << reversed;
+    }
+    void layout()
+    {
+        QFETCH(int, pointSize);
+        QFETCH(bool, reversed);
+        TemporarySettings settings;
+        Shell shell;
+        shell.preferences.homeOnLeftScreen = 1;
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+
+        SeasonPtr season = MakeSeason(3, 6);
+        // A pair, then two singles.
+        season->groupSpan = {};
+        season->groupSpan[0] = 1;
+        season->groupSpan[1] = -1;
+        season->FixtureAt(0)->venue = reversed ? Away : Home;
+        FixtureEditorDialog d(shell, *season, 0, {});
+        QVERIFY(d.IsOpen());
+        QCOMPARE(d.Reversed(), reversed);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+
+        // Columns left to right on screen.
+        QList<int> order = {0, 1, 2, 3, 4, 5};
+        if (reversed)
+            std::reverse(order.begin(), order.end());
+        for (int i = 1; i < order.size(); ++i)
+            QVERIFY2(Geometry(d, RowId(0, order[i - 1])).right() < Geometry(d, RowId(0, order[i])).left(),
+                     qPrintable(QStringLiteral("column %1 before %2").arg(order[i - 1]).arg(order[i])));
+        // The pair's boxes and scores centred beside its two players; a
+        // single's beside its one.
+        const QRect first = Geometry(d, RowId(0, 1));
+        const QRect second = Geometry(d, RowId(1, 1));
+        const int pairMiddle = (first.top() + second.bottom()) / 2;
+        const int singleMiddle = Geometry(d, RowId(2, 1)).center().y();
+        for (int column : {0, 2, 3, 5}) {
+            QVERIFY(qAbs(Geometry(d, RowId(0, column)).center().y() - pairMiddle) <= 1);
+            QVERIFY(qAbs(Geometry(d, RowId(2, column)).center().y() - singleMiddle) <= 1);
+            QVERIFY(!d.Control(RowId(1, column)));
+        }
+        // The totals stand under the score columns.
+        QCOMPARE(Geometry(d, 408).center().x() < Geometry(d, 409).center().x(), !reversed);
+        QVERIFY(Geometry(d, 408).right() >= Geometry(d, RowId(0, 2)).left());
+        QVERIFY(Geometry(d, 408).left() <= Geometry(d, RowId(0, 2)).right());
+        QApplication::setFont(QFont());
+    }
+
+    void rowsScrollOnSmallScreens()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        FakeHost host;
+        SeasonShape shape = MaximalSeasonShape();
+        shape.fixtureCount = 2;
+        SeasonPtr season = BuildSeason(shape, host);
+        FixtureEditorDialog d(shell, *season, 0, {});
+        d.resize(d.width(), 400);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        // OK stays in the window; tabbing to the last row scrolls it into view.
+        QVERIFY(d.rect().contains(Geometry(d, 1)));
+        d.Control(RowId(29, 1))->setFocus();
+        QTRY_VERIFY(d.rect().contains(Geometry(d, RowId(29, 1)).center()));
+    }
+
+    void wholeFixtureFromTheKeyboard()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        ScriptedMessages messages(shell);
+        const QString path = settings.Path(QStringLiteral("keys.bwl"));
+        ResultsWindow window(shell, MakeSeason(3, 6, path));
+        // A fixture still to be played: every row is empty.
+        for (Game& g : window.GetSeason()->FixtureAt(1)->games)
+            g = Game{};
+        window.Select(1, -1);
+        bool done = false;
+        WhenEditorOpens([&done](FixtureEditorDialog& d) {
+            // The first player box has the focus; a row runs box, scores,
+            // opponent, absence, then the next row's absence.
+            for (int p = 0; p < 4; ++p) {
+                QComboBox* box = qobject_cast<QComboBox*>(d.Control(RowId(p, 1)));
+                QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+                box->lineEdit()->selectAll();
+                if (p == 3) {
+                    Key(Qt::Key_Backspace);
+                    Key(Qt::Key_Backtab);    // back to our absence box
+                    Key(Qt::Key_Space);      // ticked: our player did not come
+                    Key(Qt::Key_Tab);
+                    Key(Qt::Key_Tab);
+                    Key(Qt::Key_Tab);
+                    Key(Qt::Key_Tab);
+                    Keys(QStringLiteral("Nobody"));
+                    break;
+                }
+                Keys(QStringLiteral("Player %1").arg(p + 3));
+                Key(Qt::Key_Tab);
+                Keys(QString::number(p + 5));   // ours; theirs becomes 21
+                Key(Qt::Key_Tab);
+                Key(Qt::Key_Tab);
+                Keys(QStringLiteral("Opp %1").arg(p));
+                Key(Qt::Key_Tab);   // their absence
+                Key(Qt::Key_Tab);   // next row's absence
+                Key(Qt::Key_Tab);   // next row's player box
+            }
+            Key(Qt::Key_Return);
+            done = true;
+        });
+        window.Command(Command::EditFixture);
+        QVERIFY(done);
+        QCOMPARE(QString::fromStdString(messages.Texts().empty() ? "" : messages.Texts().front()), QString());
+        window.Command(Command::Save);
+        QVERIFY(!window.GetSeason()->modified);
+
+        FakeHost host;
+        SeasonPtr read = OpenSeasonPath(host, path, false);
+        QVERIFY(read);
+        const Fixture& f = *read->FixtureAt(1);
+        for (int p = 0; p < 3; ++p) {
+            const Game& g = f.games[static_cast<std::size_t>(p)];
+            QCOMPARE(int(g.state), int(Played));
+            QVERIFY(g.player);
+            QCOMPARE(g.player->name, "Player " + std::to_string(p + 3));
+            QCOMPARE(int(g.scoreFor), p + 5);
+            QCOMPARE(int(g.scoreAgainst), 21);
+            QCOMPARE(g.opponent, "Opp " + std::to_string(p));
+        }
+        QCOMPARE(int(f.games[3].state), int(PlayerAbsent));
+        QVERIFY(!f.games[3].player);
+        QCOMPARE(f.games[3].opponent, std::string("Nobody"));
+        QCOMPARE(int(f.games[3].scoreAgainst), 21);
+        QCOMPARE(f.result, 3u);
+    }
+
+    // Print... validates, prints the working copy as it stands and gives the
+    // focus back to OK.
+    void printButton_data()
+    {
+        QTest::addColumn<QString>("against");
+        QTest::addColumn<QString>("output");   // "" : the dialog is never shown
+        QTest::addColumn<QString>("message");
+        QTest::newRow("printed") << "Rivals" << "sheet.pdf" << "";
+        QTest::newRow("printer fails") << "Rivals" << "missing/dir/sheet.pdf" << "Could not print file";
+        QTest::newRow("invalid") << "" << "" << "Opponent team name must be entered";
+    }
+    void printButton()
+    {
+        QFETCH(QString, against);
+        QFETCH(QString, output);
+        QFETCH(QString, message);
+        TemporarySettings settings;
+        Shell shell;
+        ScriptedMessages messages(shell);
+        bool asked = false;
+        const QString path = settings.Path(output);
+        shell.printDialog = [&](QWidget*, QPrinter& printer, bool) {
+            asked = true;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+        ResultsWindow window(shell, MakeSeason(3, 6));
+        window.Select(0, -1);
+        WhenEditorOpens([&](FixtureEditorDialog& d) {
+            static_cast<QLineEdit*>(d.Control(404))->setText(against);
+            static_cast<QLineEdit*>(d.Control(RowId(0, 3)))->setText(QStringLiteral("20"));
+            QTest::mouseClick(static_cast<QWidget*>(d.Control(413)), Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), d.Control(1));
+            // What was printed stays in the editor only.
+            QCOMPARE(int(d.Editing().Working().games[0].scoreAgainst), 20);
+        });
+        window.Command(Command::EditFixture);
+        QCOMPARE(asked, !output.isEmpty());
+        QCOMPARE(QString::fromStdString(messages.Texts().empty() ? "" : messages.Texts().back()), message);
+        if (message.isEmpty())
+            QVERIFY(QFileInfo(path).size() > 0);
+        QVERIFY(window.GetSeason()->FixtureAt(0)->games[0].scoreAgainst != 20);
+    }
+
+    void cancelAfterInsertion()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        ResultsWindow window(shell, MakeSeason(3, 6));
+        window.Select(2, -1);
+        Season& s = *window.GetSeason();
+        const Fixture* last = s.FixtureAt(2);
+        WhenEditorOpens([](FixtureEditorDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+        window.Command(Command::InsertFixtureAfter);
+        QCOMPARE(s.fixtureCount, 3);
+        QCOMPARE(s.FixtureAt(2), last);
+        QCOMPARE(s.selectedFixture, 2);
+        QVERIFY(!s.modified);
+
+        WhenEditorOpens([](FixtureEditorDialog& d) {
+            auto* against = static_cast<QLineEdit*>(d.Control(404));
+            against->setText(QStringLiteral("New Club"));
+            QTest::mouseClick(static_cast<QWidget*>(d.Control(1)), Qt::LeftButton);
+        });
+        window.Command(Command::InsertFixtureBefore);
+        QCOMPARE(s.fixtureCount, 4);
+        QCOMPARE(s.selectedFixture, 2);
+        QCOMPARE(s.FixtureAt(2)->opponent, std::string("New Club"));
+        QCOMPARE(s.FixtureAt(3), last);
+        QVERIFY(s.modified);
+    }
+};
+
+QTEST_MAIN(tst_FixtureEditor)
+#include "tst_FixtureEditor.moc"
