@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
+#include "gui/AboutDialog.h"
 #include "gui/CommandIds.h"
 #include "gui/CommandLine.h"
 #include "gui/FileDialogs.h"
