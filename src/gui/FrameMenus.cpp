@@ -109,20 +109,10 @@ QList<QAction*> FrameMenus::Items(int command) const
     return items;
 }
 
-bool FrameMenus::IsAvailable(int command)
+bool FrameMenus::IsAvailable(int)
 {
-    switch (command) {
-    // The editing dialogs (new season, team options, the player register and
-    // the summaries) are not part of this program yet.
-    case Command::New:
-    case Command::EditTeam:
-    case Command::TeamSummary:
-    case Command::RegisterPlayer:
-    case Command::EditPlayer:
-        return false;
-    default:
-        return true;
-    }
+    // Every command of the menus has its dialog or action.
+    return true;
 }
 
 void FrameMenus::SetEnabled(int command, bool enabled)

@@ -20,6 +20,7 @@
 #include "gui/ProgramIcon.h"
 #include "gui/RecentFiles.h"
 #include "gui/Shell.h"
+#include "gui/dialogs/TeamOptionsDialog.h"
 #include "platform/GridFonts.h"
 #include "platform/SeasonFiles.h"
 #include "gui/ResultsWindow.h"
@@ -145,6 +146,10 @@ void FrameWindow::Command(int command)
         return;
     }
     switch (command) {
+    case Command::New:
+        if (SeasonPtr season = NewSeasonDialog(shell_, this))
+            OpenResultsWindow(std::move(season));
+        return;
     case Command::Open:
         Open();
         return;

@@ -22,7 +22,11 @@
 #include "gui/FrameMenus.h"
 #include "gui/Shell.h"
 #include "gui/dialogs/FixtureEditorDialog.h"
+#include "gui/dialogs/TeamOptionsDialog.h"
 #include "model/FixtureEditing.h"
+#include "gui/dialogs/PlayerSummaryDialog.h"
+#include "gui/dialogs/RegisterPlayerDialog.h"
+#include "gui/dialogs/TeamSummaryDialog.h"
 #include "model/FixtureOps.h"
 #include "model/Recalculate.h"
 #include "platform/Cp1252.h"
@@ -239,6 +243,9 @@ void ResultsWindow::Command(int command)
     case Command::InsertFixtureAfter:
         InsertFixtureAndEdit(command == Command::InsertFixtureAfter);
         return;
+    case Command::EditTeam:
+        EditTeam();
+        return;
     case Command::DeleteFixture:
         DeleteSelectedFixture();
         return;
@@ -254,6 +261,15 @@ void ResultsWindow::Command(int command)
         return;
     case Command::Font:
         ChooseFont();
+        return;
+    case Command::TeamSummary:
+        ShowTeamSummary();
+        return;
+    case Command::RegisterPlayer:
+        RegisterPlayers();
+        return;
+    case Command::EditPlayer:
+        EditSelectedPlayer();
         return;
     default:
         // Commands of the frame, and of dialogs this program does not have.
@@ -344,6 +360,14 @@ void ResultsWindow::InsertFixtureAndEdit(bool after)
     UpdateMenuItems();
 }
 
+void ResultsWindow::EditTeam()
+{
+    if (!EditTeamOptions(shell_, *season_, this))
+        return;
+    setWindowTitle(Cp1252ToQString(season_->teamName));
+    update();
+}
+
 void ResultsWindow::DeleteSelectedFixture()
 {
     Season& s = *season_;
@@ -353,6 +377,42 @@ void ResultsWindow::DeleteSelectedFixture()
         return;
     Recalculate(s, host_, false);
     update();
+    UpdateMenuItems();
+}
+
+void ResultsWindow::ShowTeamSummary()
+{
+    TeamSummaryDialog dialog(*season_, host_, this);
+    dialog.exec();
+}
+
+void ResultsWindow::RegisterPlayers()
+{
+    RegisterPlayerDialog dialog(shell_, *season_, this);
+    if (dialog.exec() == QDialog::Accepted)
+        season_->layoutChanged = true;
+    update();
+}
+
+void ResultsWindow::EditSelectedPlayer()
+{
+    Player* player =
+        season_->selectedPlayer >= 0 ? season_->PlayerAt(season_->selectedPlayer) : nullptr;
+    if (player == nullptr)
+        return;
+    // A row of the summary opens its fixture; the grid marks that fixture
+    // while the editor is open.
+    auto editFixture = [this](int index) {
+        season_->selectedFixture = index;
+        const bool edited = EditFixture(index);
+        season_->selectedFixture = -1;
+        return edited;
+    };
+    if (!RunPlayerSummary(shell_, *season_, *player, this, editFixture) || !season_)
+        return;
+    Recalculate(*season_, host_, false);
+    season_->layoutChanged = true;
+    repaint();
     UpdateMenuItems();
 }
 

@@ -102,12 +102,16 @@ private:
     void EditSelection();
     void Save(bool saveAs);
     void ExportPage();
+    void EditTeam();
     void DeleteSelectedFixture();
     void InsertFixtureAndEdit(bool after);
     std::function<void(const Fixture&)> EditorPrint();
     void PrintSelectedMatchSheet();
     void Print(const Printout& printout);
     void ChooseFont();
+    void ShowTeamSummary();
+    void RegisterPlayers();
+    void EditSelectedPlayer();
 
     Shell& shell_;
     QtHost host_;

@@ -226,13 +226,19 @@ bool PlayerHasGames(const Season& season, const Player& player)
     return false;
 }
 
-bool DeleteRegistration(Season& season, Player& player)
+bool CanDeleteRegistration(const Season& season, const Player& player)
 {
     if (!IsInSeason(season, &player))
         return false;
-    Player* twin = TwinOf(season, player);
-    if (PlayerHasGames(season, player) || (twin != nullptr && PlayerHasGames(season, *twin)))
+    const Player* twin = TwinOf(season, player);
+    return !PlayerHasGames(season, player) && (twin == nullptr || !PlayerHasGames(season, *twin));
+}
+
+bool DeleteRegistration(Season& season, Player& player)
+{
+    if (!CanDeleteRegistration(season, player))
         return false;
+    Player* twin = TwinOf(season, player);
     DeleteRecord(season, &player);
     if (twin != nullptr)
         DeleteRecord(season, twin);

@@ -45,6 +45,10 @@ bool CheckNoCommonFixture(const Season& season, Host& host, const Player& source
 // where the game has a player at all).
 bool PlayerHasGames(const Season& season, const Player& player);
 
+// Whether DeleteRegistration would delete the player: no game names it or
+// its twin, walkovers and games not yet played included.
+bool CanDeleteRegistration(const Season& season, const Player& player);
+
 // Deletes the player and its twin. Refused (false, nothing changed) while a
 // game names either of them. The ids above each removed record move down by
 // one, in the players and in the games, so ids stay dense.

@@ -5,58 +5,12 @@
 #include <vector>
 
 #include "model/Host.h"
+#include "model/PlayerSummary.h"
 #include "model/Text.h"
 #include "model/TextFormat.h"
 #include "render/PrintPage.h"
 
 namespace {
-
-bool NamesPlayer(const Game& game, const Player& player)
-{
-    return game.player == &player || (game.player != nullptr && game.playerId == player.id);
-}
-
-// One printed line: a game the player played or won by walkover.
-struct Entry {
-    const Fixture* fixture;
-    const Game* game;
-};
-
-struct Tally {
-    int played = 0;
-    int walkovers = 0;
-    int won = 0;
-    int lost = 0;
-    long long scored = 0;
-    long long conceded = 0;
-};
-
-std::vector<Entry> CollectEntries(const Season& season, const Player& player, Tally& tally)
-{
-    std::vector<Entry> entries;
-    for (const auto& fixture : season.fixtures) {
-        if (fixture->result == ResultNone)
-            continue;
-        for (const Game& game : fixture->games) {
-            if (!NamesPlayer(game, player))
-                continue;
-            if (game.state == Played) {
-                entries.push_back({fixture.get(), &game});
-                ++tally.played;
-                tally.scored += game.scoreFor;
-                tally.conceded += game.scoreAgainst;
-                if (game.scoreFor > game.scoreAgainst)
-                    ++tally.won;
-                else if (game.scoreFor < game.scoreAgainst)
-                    ++tally.lost;
-            } else if (game.state == OpponentAbsent) {
-                entries.push_back({fixture.get(), &game});
-                ++tally.walkovers;
-            }
-        }
-    }
-    return entries;
-}
 
 struct Body {
     int L = 0; // line height: font height plus external leading
@@ -88,12 +42,12 @@ void DrawHeading(Surface& surface, Host& host, const Season& season, const Playe
     }
 }
 
-void DrawEntries(Surface& surface, Host& host, const std::vector<Entry>& entries,
+void DrawEntries(Surface& surface, Host& host, const std::vector<SummaryEntry>& entries,
                  const SummaryColumns& columns, int firstTop, int L)
 {
     int y = firstTop;
-    for (const Entry& entry : entries) {
-        const Fixture& fixture = *entry.fixture;
+    for (const SummaryEntry& entry : entries) {
+        const Fixture& fixture = *entry.record;
         const Game& game = *entry.game;
         surface.SetFont(FontRole::PageBody);
         PutText(surface, Align::Left, columns.date, y, FormatShortDate(host, fixture.date));
@@ -116,17 +70,17 @@ void DrawEntries(Surface& surface, Host& host, const std::vector<Entry>& entries
 }
 
 // How many lines each block of totals takes (left: counts; right: points).
-int LeftTotalLines(const Tally& tally)
+int LeftTotalLines(const SummaryTally& tally)
 {
     return (tally.walkovers > 0 ? 2 : 0) + 1 + (tally.played > 0 ? 2 : 0);
 }
 
-int RightTotalLines(const Tally& tally)
+int RightTotalLines(const SummaryTally& tally)
 {
     return tally.played > 0 ? 5 : 0;
 }
 
-void DrawTotals(Surface& surface, const Tally& tally, const Body& body, int y0)
+void DrawTotals(Surface& surface, const SummaryTally& tally, const Body& body, int y0)
 {
     const int L = body.L;
     const int A = body.A;
@@ -193,15 +147,6 @@ SummaryColumns SummaryColumnsFor(bool singles, int A)
     return c;
 }
 
-int SummaryGroupSize(const Season& season, const Player& player)
-{
-    if (player.group == 1)
-        return 1;
-    if (player.group == 2)
-        return 2;
-    return season.scheme.groupSize;
-}
-
 bool PrintPlayerSummary(Surface& surface, Host& host, const Season& season, int playerIndex,
                         int widthMm, int heightMm)
 {
@@ -221,8 +166,8 @@ bool PrintPlayerSummary(Surface& surface, Host& host, const Season& season, int 
     const SummaryColumns columns =
         SummaryColumnsFor(SummaryGroupSize(season, *player) == 1, body.A);
 
-    Tally tally;
-    const std::vector<Entry> entries = CollectEntries(season, *player, tally);
+    SummaryTally tally;
+    const std::vector<SummaryEntry> entries = CollectSummaryEntries(season, *player, tally);
 
     // One line per fixture; a player with two games in some fixtures (singles
     // and pairs in one match) needs more, and the box grows so that his lines

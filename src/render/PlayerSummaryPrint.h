@@ -27,7 +27,3 @@ struct SummaryColumns {
 };
 
 SummaryColumns SummaryColumnsFor(bool singles, int averageCharWidth);
-
-// Players sharing a game with this player: 1 for a singles registration, 2
-// for a pairs one, otherwise the scheme's group size.
-int SummaryGroupSize(const Season& season, const Player& player);

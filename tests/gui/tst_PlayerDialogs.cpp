@@ -1,0 +1,233 @@
+#include "support/TestRegistry.h"
+#include <QtTest>
+
+#include <QAbstractSpinBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "GuiTestSupport.h"
+#include "gui/ResultsWindow.h"
+#include "gui/dialogs/PlayerSummaryDialog.h"
+#include "gui/dialogs/RegisterPlayerDialog.h"
+#include "gui/dialogs/RenamePlayerDialog.h"
+#include "gui/dialogs/TeamSummaryDialog.h"
+#include "platform/SeasonFiles.h"
+
+namespace {
+
+Player* Find(const Season& s, const std::string& name)
+{
+    for (const auto& p : s.players)
+        if (p->name == name)
+            return p.get();
+    return nullptr;
+}
+
+int RowOf(const Season& s, const Player* player)
+{
+    for (std::size_t i = 0; i < s.players.size(); ++i)
+        if (s.players[i].get() == player)
+            return int(i);
+    return -1;
+}
+
+QStringList Names(const Season& s)
+{
+    QStringList names;
+    for (const auto& p : s.players)
+        names << QString::fromStdString(p->name);
+    names.sort();
+    return names;
+}
+
+int GamesOf(const Season& s, const std::string& name)
+{
+    int games = 0;
+    for (const auto& f : s.fixtures)
+        for (const Game& g : f->games)
+            games += g.player != nullptr && g.player->name == name;
+    return games;
+}
+
+QLineEdit* EditOf(QAbstractSpinBox* box)
+{
+    return box->findChild<QLineEdit*>();
+}
+
+} // namespace
+
+class TestPlayerDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The register's whole round: two names with "OK and next", a rename, a
+    // merge, a delete, then the file saved and read back.
+    void registerRenameMergeDelete()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        ScriptedMessages messages(shell);
+        const QString path = settings.Path(QStringLiteral("club.bwl"));
+        ResultsWindow window(shell, MakeSeason(3, 4, path));
+        Season& s = *window.GetSeason();
+        const int player3Games = GamesOf(s, "Player 3");
+        QVERIFY(player3Games > 0);
+
+        RegisterPlayerDialog reg(shell, s, &window);
+        for (const char* typed : {"  Anne   Brown ", "Zed"}) {
+            QTest::keyClicks(reg.NameField(), QString::fromLatin1(typed));
+            reg.NextButton()->click();
+            QCOMPARE(reg.NameField()->text(), QString());
+        }
+        reg.NextButton()->click(); // nothing typed: a beep, no registration
+        QCOMPARE(reg.Registered(), 2);
+        QVERIFY(!reg.isVisible() && reg.result() == 0);
+        QCOMPARE(Names(s),
+                 Strings({"Anne Brown", "Player 1", "Player 2", "Player 3", "Player 4", "Zed"}));
+
+        // Rename in place: the player stays selected in the window.
+        Player* anne = Find(s, "Anne Brown");
+        RenamePlayerDialog rename(shell, s, *anne, &window);
+        rename.NameCombo()->setEditText(QStringLiteral("Ann Brown"));
+        rename.OkButton()->click();
+        QCOMPARE(rename.result(), int(QDialog::Accepted));
+        QCOMPARE(rename.Survivor(), anne);
+        QCOMPARE(anne->name, std::string("Ann Brown"));
+        QCOMPARE(s.selectedPlayer, RowOf(s, anne));
+
+        // Players 1 and 3 played together: refused, the dialog stays.
+        RenamePlayerDialog refused(shell, s, *Find(s, "Player 3"), &window);
+        refused.NameCombo()->setCurrentIndex(
+            refused.NameCombo()->findText(QStringLiteral("Player 1")));
+        refused.OkButton()->click();
+        QVERIFY(refused.Survivor() == nullptr);
+        QVERIFY(QString::fromStdString(messages.shown.back().text)
+                    .startsWith(QStringLiteral("Cannot rename Player 3 to Player 1\n")));
+
+        // Merge Player 3 into Ann Brown, chosen from the list.
+        RenamePlayerDialog merge(shell, s, *Find(s, "Player 3"), &window);
+        merge.NameCombo()->setCurrentIndex(
+            merge.NameCombo()->findText(QStringLiteral("Ann Brown")));
+        merge.OkButton()->click();
+        QCOMPARE(merge.Survivor(), anne);
+        QCOMPARE(GamesOf(s, "Ann Brown"), player3Games);
+        QCOMPARE(s.selectedPlayer, RowOf(s, anne));
+
+        // Delete Zed from his summary; the window's selection goes.
+        Player* zed = Find(s, "Zed");
+        window.Select(-1, RowOf(s, zed));
+        PlayerSummaryDialog summary(shell, s, *zed, &window);
+        QPushButton* del = summary.Button(PlayerSummaryDialog::DeleteButton);
+        QVERIFY(del->isEnabled());
+        messages.answers.push_back(Answer::Yes);
+        del->click();
+        QCOMPARE(messages.shown.back().text,
+                 std::string("Permanently delete the registration for Zed?"));
+        QVERIFY(summary.Changed() && summary.ShownPlayer() == nullptr);
+        for (int control : {PlayerSummaryDialog::DeleteButton, PlayerSummaryDialog::RenameButton,
+                            PlayerSummaryDialog::PrintButton})
+            QVERIFY(!summary.Button(control)->isEnabled());
+        QCOMPARE(s.selectedPlayer, -1);
+
+        QVERIFY(s.modified);
+        FakeHost host;
+        QVERIFY(SaveSeason(host, s, false, {}));
+        SeasonPtr back = OpenSeasonPath(host, path, false);
+        QVERIFY(back);
+        QCOMPARE(Names(*back), Strings({"Ann Brown", "Player 1", "Player 2", "Player 4"}));
+        QCOMPARE(GamesOf(*back, "Ann Brown"), player3Games);
+        QVERIFY(host.messages.empty());
+    }
+
+    void registerRefusals_data()
+    {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("the 201st") << 200 << "New"
+                                   << "A season cannot hold more than 200 players";
+        QTest::newRow("already registered") << 3 << "Player 2"
+                                            << "Player 2 is already registered";
+    }
+    void registerRefusals()
+    {
+        QFETCH(int, players);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        TemporarySettings settings;
+        Shell shell;
+        ScriptedMessages messages(shell);
+        SeasonPtr s = MakeSeason(1, players);
+        RegisterPlayerDialog reg(shell, *s, nullptr);
+        QTest::keyClicks(reg.NameField(), typed);
+        reg.OkButton()->click();
+        QCOMPARE(QString::fromStdString(messages.shown.at(0).text), message);
+        QCOMPARE(reg.result(), 0);
+        QCOMPARE(reg.NameField()->text(), typed); // left to correct
+        QCOMPARE(int(s->players.size()), players);
+    }
+
+    // A stored figure beyond the arrows' range survives OK; a field that
+    // holds no number keeps the dialog open and the stored value.
+    void broughtForward()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        SeasonPtr s = MakeSeason(2, 2);
+        s->scheme.flags |= EditBroughtForward;
+        Player& p = *s->players[0];
+        p.broughtFor = 5000;
+        p.broughtAgainst = 4;
+        {
+            PlayerSummaryDialog dialog(shell, *s, p, nullptr);
+            QLineEdit* against = EditOf(dialog.BroughtForwardBox(PlayerSummaryDialog::AgainstBox));
+            QCOMPARE(EditOf(dialog.BroughtForwardBox(PlayerSummaryDialog::ForBox))->text(),
+                     QStringLiteral("5000"));
+            const QColor normal = against->palette().color(QPalette::Base);
+            against->setText(QStringLiteral("x"));
+            QVERIFY(against->palette().color(QPalette::Base) != normal);
+            dialog.accept();
+            QCOMPARE(dialog.result(), 0);
+            QVERIFY(!dialog.Changed() && !s->modified);
+            against->setText(QStringLiteral("-12"));
+            QCOMPARE(against->palette().color(QPalette::Base), normal);
+            dialog.accept();
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(dialog.Changed() && s->modified);
+        }
+        QCOMPARE(p.broughtFor, 5000);
+        QCOMPARE(p.broughtAgainst, -12);
+    }
+
+    // Copy puts the header and the selected rows on the clipboard, as text
+    // and as an HTML table.
+    void copy()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        FakeHost host;
+        SeasonPtr s = MakeSeason(3, 2);
+        TeamSummaryDialog dialog(*s, host, nullptr);
+        QTreeWidget* list = dialog.ListWidget();
+        QCOMPARE(list->topLevelItemCount(), 3);
+        list->topLevelItem(2)->setSelected(true);
+        list->topLevelItem(0)->setSelected(true);
+        dialog.Copy()->click();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        const QStringList lines = data->text().split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("Date\tHome\tH\tA\tAway"));
+        QCOMPARE(lines[1].split(u'\t').size(), 5);
+        QCOMPARE(lines[2].split(u'\t')[0], list->topLevelItem(2)->text(0));
+        QVERIFY(data->html().contains(QStringLiteral("<th>Home</th>")));
+        QCOMPARE(data->html().count(QStringLiteral("<tr>")), 3);
+    }
+};
+
+TESSEL_TEST(TestPlayerDialogs)
+#include "tst_PlayerDialogs.moc"
