@@ -207,7 +207,7 @@ std::string ReportText(const Season& s, Host& host, int minGames)
 {
     std::string out;
     out += Cp1252ToUtf8(s.teamName) + "\n";
-    out += Cp1252ToUtf8(s.leagueName) + " League, Division " + Cp1252ToUtf8(s.division) + "\n";
+    out += Cp1252ToUtf8(LeagueAndDivision(s)) + "\n";
     out += "Scoring: " + Cp1252ToUtf8(std::string(SchemeName(static_cast<int>(s.schemeIndex)))) + "\n\n";
 
     // Fixtures are listed first and the grid refers to them by number, so the

@@ -1,12 +1,12 @@
 #include "gui/AboutDialog.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "TesselVersion.h"
+#include "gui/ProgramIcon.h"
 
 QString AboutDialog::VersionText()
 {
@@ -22,6 +22,7 @@ QString AboutDialog::BuildText()
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 {
     setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(ProgramIcon());
 
     auto* texts = new QVBoxLayout;
     auto* name = new QLabel(QStringLiteral("TESSEL"));
@@ -34,13 +35,12 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     texts->addWidget(new QLabel(BuildText()));
 
     auto* top = new QHBoxLayout;
-    const QIcon icon = QApplication::windowIcon();
-    if (!icon.isNull()) {
-        auto* picture = new QLabel;
-        picture->setPixmap(icon.pixmap(48, 48));
-        picture->setAlignment(Qt::AlignTop);
-        top->addWidget(picture);
-    }
+    auto* picture = new QLabel;
+    picture->setObjectName(QStringLiteral("programIcon"));
+    picture->setPixmap(ProgramIcon().pixmap(QSize(64, 64), devicePixelRatio()));
+    picture->setAlignment(Qt::AlignTop);
+    top->addWidget(picture);
+    top->addSpacing(12);
     top->addLayout(texts);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QScreen>
 
 QStringList FileDialogs::OpenFilters()
 {
@@ -18,11 +20,25 @@ namespace {
 
 // Qt's own dialog: native ones can neither take the check box nor promise to
 // match names in both cases.
-void Prepare(QFileDialog& dialog)
+void Prepare(QFileDialog& dialog, const QString& folder)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     // The patterns match names in any case ("b.bwl", "c.Bwl").
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setViewMode(QFileDialog::Detail);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        dialog.setDirectory(folder);
+    // Wide enough for the name, size, type and date columns side by side;
+    // never more than the screen has room for.
+    QSize size(900, 560);
+    if (const QScreen* screen = dialog.screen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    dialog.resize(size.expandedTo(dialog.sizeHint()));
+}
+
+QString FolderOf(const QString& path)
+{
+    return QFileInfo(path).absolutePath();
 }
 
 } // namespace
@@ -36,7 +52,7 @@ FileDialogs::OpenChoice FileDialogs::ChooseOpenFile(QWidget* owner)
     }
 
     QFileDialog dialog(owner, QStringLiteral("Open"));
-    Prepare(dialog);
+    Prepare(dialog, folder_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(OpenFilters());
@@ -49,7 +65,9 @@ FileDialogs::OpenChoice FileDialogs::ChooseOpenFile(QWidget* owner)
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return {dialog.selectedFiles().constFirst(), readOnly->isChecked()};
+    const QString path = dialog.selectedFiles().constFirst();
+    folder_ = FolderOf(path);
+    return {path, readOnly->isChecked()};
 }
 
 QString FileDialogs::ChooseSaveFile(QWidget* owner)
@@ -61,7 +79,7 @@ QString FileDialogs::ChooseSaveFile(QWidget* owner)
     }
 
     QFileDialog dialog(owner, QStringLiteral("Save As"));
-    Prepare(dialog);
+    Prepare(dialog, folder_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(SaveFilters());
@@ -69,7 +87,9 @@ QString FileDialogs::ChooseSaveFile(QWidget* owner)
     // The overwrite question is the dialog's own (DontConfirmOverwrite stays off).
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString path = dialog.selectedFiles().constFirst();
+    folder_ = FolderOf(path);
+    return path;
 }
 
 QString FileDialogs::ChooseWebPageFile(QWidget* owner, const QString& suggested)
@@ -81,7 +101,8 @@ QString FileDialogs::ChooseWebPageFile(QWidget* owner, const QString& suggested)
     }
 
     QFileDialog dialog(owner, QStringLiteral("Export web page"));
-    Prepare(dialog);
+    // The suggested file names its folder.
+    Prepare(dialog, QString());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({QStringLiteral("Web page (*.html *.htm)")});

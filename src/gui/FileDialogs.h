@@ -33,6 +33,12 @@ public:
         return nextOpen_.has_value() || nextSave_.has_value() || nextWebPage_.has_value();
     }
 
+    // The folder the dialogs open in: the last one a file was chosen in
+    // (at start-up, the folder of the most recent file); empty for the
+    // platform's choice.
+    QString Folder() const { return folder_; }
+    void SetFolder(const QString& folder) { folder_ = folder; }
+
     // The filters as the dialogs list them; each pattern matches both cases.
     static QStringList OpenFilters();
     static QStringList SaveFilters();
@@ -41,4 +47,5 @@ private:
     std::optional<OpenChoice> nextOpen_;
     std::optional<QString> nextSave_;
     std::optional<QString> nextWebPage_;
+    QString folder_;
 };

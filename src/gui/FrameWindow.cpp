@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,6 +17,7 @@
 #include "gui/FrameMenus.h"
 #include "gui/MdiArrange.h"
 #include "gui/PreferencesDialog.h"
+#include "gui/ProgramIcon.h"
 #include "gui/RecentFiles.h"
 #include "gui/Shell.h"
 #include "gui/dialogs/TeamOptionsDialog.h"
@@ -27,6 +29,7 @@ FrameWindow::FrameWindow(Shell& shell) : shell_(shell), host_(shell, this)
 {
     setObjectName(QStringLiteral("frameWindow"));
     setWindowTitle(QStringLiteral("Bowls results"));
+    setWindowIcon(ProgramIcon());
 
     shell_.preferences = LoadPreferences();
 
@@ -36,6 +39,9 @@ FrameWindow::FrameWindow(Shell& shell) : shell_(shell), host_(shell, this)
     shell_.Recent().AttachMenu(menus_->BasicFile(), FrameMenus::ExitItem(menus_->BasicFile()));
     shell_.Recent().AttachMenu(menus_->FullFile(), FrameMenus::ExitItem(menus_->FullFile()));
     shell_.Recent().Load();
+    // The file dialogs start where the most recent season lives.
+    if (shell_.Dialogs().Folder().isEmpty() && !shell_.Recent().At(0).isEmpty())
+        shell_.Dialogs().SetFolder(QFileInfo(shell_.Recent().At(0)).absolutePath());
 
     shell_.gridFonts = CreateGridFonts();
 
@@ -57,6 +63,18 @@ FrameWindow::FrameWindow(Shell& shell) : shell_(shell), host_(shell, this)
     AddAccelerator(Command::Help, QKeySequence(QKeySequence::HelpContents));
     AddAccelerator(Command::TileVertically, QKeySequence(Qt::SHIFT | Qt::Key_F4));
     AddAccelerator(Command::CascadeWindows, QKeySequence(Qt::SHIFT | Qt::Key_F5));
+
+    // The keys that close the active results window and step through the
+    // windows: the platform's own, and those of Windows on every platform.
+    AddWindowKeys(QKeySequence::Close, {QKeySequence(Qt::CTRL | Qt::Key_F4)},
+                  [this] { area_->closeActiveSubWindow(); });
+    AddWindowKeys(QKeySequence::NextChild,
+                  {QKeySequence(Qt::CTRL | Qt::Key_F6), QKeySequence(Qt::CTRL | Qt::Key_Tab)},
+                  [this] { area_->activateNextSubWindow(); });
+    AddWindowKeys(QKeySequence::PreviousChild,
+                  {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6),
+                   QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)},
+                  [this] { area_->activatePreviousSubWindow(); });
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         connect(app, &QGuiApplication::commitDataRequest, this, &FrameWindow::CommitData);
@@ -88,6 +106,21 @@ void FrameWindow::AddAccelerator(int command, const QKeySequence& keys)
     addAction(action);
 }
 
+void FrameWindow::AddWindowKeys(QKeySequence::StandardKey platformKeys,
+                                const QList<QKeySequence>& ownKeys, std::function<void()> act)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(platformKeys);
+    // One key bound twice would be ambiguous and do nothing at all.
+    for (const QKeySequence& key : ownKeys)
+        if (!keys.contains(key))
+            keys.append(key);
+    auto* action = new QAction(this);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [act = std::move(act)] { act(); });
+    addAction(action);
+}
+
 void FrameWindow::Command(int command)
 {
     if (!FrameMenus::IsAvailable(command))
@@ -103,8 +136,13 @@ void FrameWindow::Command(int command)
     if (command >= Command::WindowListFirst) {
         const QList<QMdiSubWindow*> windows = area_->subWindowList(QMdiArea::CreationOrder);
         const int index = command - Command::WindowListFirst;
-        if (index < windows.size())
-            area_->setActiveSubWindow(windows.at(index));
+        if (index < windows.size()) {
+            // A window chosen while it is an icon is wanted back.
+            QMdiSubWindow* chosen = windows.at(index);
+            if (chosen->isMinimized())
+                chosen->showNormal();
+            area_->setActiveSubWindow(chosen);
+        }
         return;
     }
     switch (command) {
@@ -132,7 +170,7 @@ void FrameWindow::Command(int command)
         TileVertically(*area_);
         return;
     case Command::CascadeWindows:
-        area_->cascadeSubWindows();
+        Cascade(*area_);
         return;
     case Command::ArrangeIcons:
         ArrangeIcons(*area_);
@@ -185,6 +223,16 @@ ResultsWindow* FrameWindow::OpenResultsWindow(SeasonPtr season)
     auto* window = new ResultsWindow(shell_, std::move(season));
     QMdiSubWindow* sub = area_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(ProgramIcon());
+    // The frame's keys close the active window. The window menu's Close item
+    // stays, without its keys: bound in every window as well as in the frame,
+    // they would be ambiguous as soon as two windows are open, and do nothing.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
+    // Its preferred size and place, which a maximised window also returns
+    // to when it is restored.
+    PlaceNewWindow(*area_, *sub);
     // The window list and the menus follow the windows as they go.
     connect(sub, &QObject::destroyed, this,
             [this] { QTimer::singleShot(0, this, &FrameWindow::UpdateMenuBar); });
@@ -193,6 +241,7 @@ ResultsWindow* FrameWindow::OpenResultsWindow(SeasonPtr season)
     else
         sub->show();
     area_->setActiveSubWindow(sub);
+    sub->raise();
     window->setFocus();
     UpdateMenuBar();
     return window;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
+
+#include <functional>
 
 #include "gui/QtHost.h"
 #include "model/Season.h"
@@ -52,6 +55,8 @@ private:
     void UpdateMenuBar();
     void FillWindowList();
     void AddAccelerator(int command, const QKeySequence& keys);
+    void AddWindowKeys(QKeySequence::StandardKey platformKeys, const QList<QKeySequence>& ownKeys,
+                       std::function<void()> act);
     void CommitData(QSessionManager& manager);
     void Shutdown();
 

@@ -36,6 +36,21 @@ int LineUpIcons(QMdiArea& area)
     return room.bottom() + 1 - (y - rowHeight);
 }
 
+// How far each cascaded window steps down and right of the one before: its
+// title bar's height, so that every title stays in sight.
+int CascadeStep(const QMdiSubWindow& window)
+{
+    const int title = window.widget() ? window.widget()->y() : 0;
+    return std::max(title, 16);
+}
+
+QRect FreeRoom(QMdiArea& area, int iconHeight)
+{
+    QRect room = area.viewport()->rect();
+    room.setBottom(room.bottom() - iconHeight);
+    return room;
+}
+
 void Tile(QMdiArea& area, bool oneAboveTheOther)
 {
     const int iconHeight = LineUpIcons(area);
@@ -78,4 +93,44 @@ void TileVertically(QMdiArea& area)
 void ArrangeIcons(QMdiArea& area)
 {
     LineUpIcons(area);
+}
+
+QSize FittingSize(QMdiArea& area, const QMdiSubWindow& window)
+{
+    return window.sizeHint().boundedTo(area.viewport()->size());
+}
+
+void Cascade(QMdiArea& area)
+{
+    const QRect room = FreeRoom(area, LineUpIcons(area));
+    QList<QMdiSubWindow*> windows = Windows(area, false);
+    if (QMdiSubWindow* active = area.activeSubWindow(); active && windows.removeOne(active))
+        windows.append(active);
+    int offset = 0;
+    for (QMdiSubWindow* w : windows) {
+        if (w->isMaximized())
+            w->showNormal();
+        const QSize size = w->sizeHint().boundedTo(room.size());
+        // Past the area's edge the cascade starts again at the top left.
+        if (offset + size.width() > room.width() || offset + size.height() > room.height())
+            offset = 0;
+        w->setGeometry(QRect(room.topLeft() + QPoint(offset, offset), size));
+        w->raise();
+        offset += CascadeStep(*w);
+    }
+}
+
+void PlaceNewWindow(QMdiArea& area, QMdiSubWindow& window)
+{
+    const QSize size = FittingSize(area, window);
+    const QRect room = area.viewport()->rect();
+    QPoint place = room.topLeft();
+    QMdiSubWindow* active = area.activeSubWindow();
+    if (active && active != &window && !active->isMinimized() && !active->isMaximized()) {
+        const int step = CascadeStep(*active);
+        place = active->pos() + QPoint(step, step);
+        if (place.x() + size.width() > room.right() + 1 || place.y() + size.height() > room.bottom() + 1)
+            place = room.topLeft();
+    }
+    window.setGeometry(QRect(place, size));
 }

@@ -1,11 +1,15 @@
 #include "gui/PrintJob.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QWidget>
 #include <cmath>
 #include <string>
@@ -13,6 +17,8 @@
 #include "model/Host.h"
 #include "model/Season.h"
 #include "platform/FileIO.h"
+#include "platform/Cp1252.h"
+#include "platform/SeasonFiles.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
 #include "platform/PrintSetup.h"
@@ -70,17 +76,39 @@ bool RunPrintDialog(QWidget* owner, QPrinter& printer, bool teamResults)
     return dialog.exec() == QDialog::Accepted;
 }
 
-int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences& preferences,
-             PrintJobKind kind, int argument, const PrintDialogRunner& runDialog)
+QString ProposedPdfPath(const Season& season, const QString& folder)
 {
-    return PrintJob(owner, host, season, preferences, Printout{kind, argument, nullptr}, runDialog);
+    const QFileInfo file(SeasonPathToQString(season.filePath));
+    QString name = season.untitled ? Cp1252ToQString(season.teamName).trimmed() : file.completeBaseName();
+    // A team name may hold characters no file name can.
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
+    if (name.isEmpty())
+        name = QStringLiteral("print");
+    QString dir = folder;
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
+        dir = season.untitled ? QDir::homePath() : file.absolutePath();
+    return QDir(dir).filePath(name + QStringLiteral(".pdf"));
 }
 
 int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences& preferences,
-             const Printout& printout, const PrintDialogRunner& runDialog)
+             PrintJobKind kind, int argument, const PrintDialogRunner& runDialog,
+             QString* pdfFolder)
+{
+    return PrintJob(owner, host, season, preferences, Printout{kind, argument, nullptr}, runDialog,
+                    pdfFolder);
+}
+
+int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences& preferences,
+             const Printout& printout, const PrintDialogRunner& runDialog, QString* pdfFolder)
 {
     const bool team = printout.kind == PrintoutKind::TeamResults;
     QPrinter printer(QPrinter::HighResolution);
+    // The dialog offers this file for printing to a file. Naming a file
+    // turns the printer into a PDF writer, so the default printer is chosen
+    // again where there is one; the dialog keeps the name for its file choice.
+    printer.setOutputFileName(ProposedPdfPath(season, pdfFolder ? *pdfFolder : QString()));
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        printer.setOutputFormat(QPrinter::NativeFormat);
     // The grid reads best on landscape A4; the single-page printouts keep
     // whatever paper the printer is set up for.
     if (team) {
@@ -103,6 +131,8 @@ int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences
     // output checks none of its writes.
     const QString pdfTarget =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    if (pdfFolder && !pdfTarget.isEmpty())
+        *pdfFolder = QFileInfo(pdfTarget).absolutePath();
     QTemporaryDir pdfStage;
     if (!pdfTarget.isEmpty())
         printer.setOutputFileName(pdfStage.filePath(QStringLiteral("printout.pdf")));

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -124,6 +126,22 @@ void ResultsWindow::paintEvent(QPaintEvent*)
 
     if (IsActiveResultsWindow() && window()->isActiveWindow() && !hasFocus())
         setFocus();
+}
+
+QSize ResultsWindow::sizeHint() const
+{
+    if (!season_)
+        return QWidget::sizeHint();
+    // Measured in the grid's fonts at the window's resolution.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    probe.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    QPainter painter(&probe);
+    PainterSurface surface(&painter, logicalDpiX(), logicalDpiY(), shell_.gridFonts);
+    const int barExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const ClientSize size = PreferredClientSize(surface, *season_, kPreferredFixtures,
+                                                kPreferredPlayers, barExtent);
+    return {size.width, size.height};
 }
 
 void ResultsWindow::PlaceScrollBars()
@@ -283,7 +301,8 @@ void ResultsWindow::ExportPage()
 
 void ResultsWindow::Print(const Printout& printout)
 {
-    if (PrintJob(this, host_, *season_, shell_.preferences, printout, shell_.printDialog) == 0)
+    if (PrintJob(this, host_, *season_, shell_.preferences, printout, shell_.printDialog,
+                 &shell_.pdfFolder) == 0)
         host_.ShowMessage("Could not print file", "Debug", MessageIcon::Exclamation);
 }
 
@@ -427,43 +446,71 @@ namespace {
 // height is the character (em) height, as a point size is.
 constexpr double kUnitsPerPoint = 254.0 / 72.0;
 
+// What the font dialog opens on: the face the grid is really drawn in (a
+// stored face the platform lacks is drawn in a substitute, and the dialog
+// lists only the faces there are), at the stored height.
 QFont DialogFont(const GridFontDescription& description)
 {
-    QFont font = DefaultRomanFont();
-    if (!description.face.empty())
-        font.setFamily(
-            QString::fromUtf8(description.face.data(), static_cast<qsizetype>(description.face.size())));
-    font.setWeight(
-        static_cast<QFont::Weight>(std::clamp(description.weight <= 0 ? 400 : description.weight, 1, 1000)));
+    const QFont grid = MakeGridFont(description, FontRole::Main, 1.0, nullptr);
+    QFont font(QFontInfo(grid).family());
+    font.setWeight(grid.weight());
     font.setItalic(description.italic);
     const int height = description.height == 0 ? -40 : description.height;
     font.setPointSizeF(std::max(1.0, std::abs(height) / kUnitsPerPoint));
     return font;
 }
 
+// The stored description for the font chosen in a dialog opened on opened.
+// What the dialog brings back unchanged keeps its stored value: the face
+// name (which may be one the platform substitutes), the height (the dialog
+// offers sizes in whole points, so the one it opened with shows rounded),
+// the weight and the slant. A new size is kept to the nearest 0.1 mm.
+GridFontDescription ChosenDescription(const GridFontDescription& stored, const QFont& opened,
+                                      const QFont& chosen, double dpiY)
+{
+    GridFontDescription next = stored;
+    if (chosen.family() != opened.family()) {
+        const QByteArray face = chosen.family().toUtf8();
+        next.face.assign(face.constData(), static_cast<std::size_t>(face.size()));
+    }
+    const double points = chosen.pointSizeF();
+    const bool sameSize =
+        points > 0 && (points == opened.pointSizeF() || points == opened.pointSize());
+    if (!sameSize) {
+        double units = 0;
+        if (points > 0)
+            units = points * kUnitsPerPoint;
+        else if (chosen.pixelSize() > 0)
+            units = chosen.pixelSize() * 254.0 / dpiY;
+        next.height = -std::max(1, static_cast<int>(std::lround(units)));
+    }
+    if (chosen.weight() != opened.weight())
+        next.weight = chosen.weight();
+    next.italic = chosen.italic();
+    return next;
+}
+
 } // namespace
 
 void ResultsWindow::ChooseFont()
 {
-    const std::optional<QFont> chosen = shell_.ChooseFont(DialogFont(shell_.gridFonts), this);
+    const GridFontDescription stored = shell_.gridFonts;
+    const QFont opened = DialogFont(stored);
+    const std::optional<QFont> chosen = shell_.ChooseFont(opened, this);
     if (!chosen)
         return;
-
-    double units = 0;
-    if (chosen->pointSizeF() > 0)
-        units = chosen->pointSizeF() * kUnitsPerPoint;
-    else if (chosen->pixelSize() > 0)
-        units = chosen->pixelSize() * 254.0 / logicalDpiY();
-    const int height = -std::max(1, static_cast<int>(std::lround(units)));
+    const GridFontDescription next = ChosenDescription(stored, opened, *chosen, logicalDpiY());
+    // OK without a change stores nothing, and the grid stays as it is.
+    if (next.face == stored.face && next.height == stored.height && next.weight == stored.weight &&
+        next.italic == stored.italic)
+        return;
 
     // The fonts are always made from what the store holds; a failed write
     // leaves the old value there, and so in the grid.
-    const QByteArray face = chosen->family().toUtf8();
-    WriteTextSetting(kSettingsKey, kFontNameSetting,
-                     std::string_view(face.constData(), static_cast<std::size_t>(face.size())));
-    WriteNumberSetting(kSettingsKey, kFontWeightSetting, chosen->weight());
-    WriteNumberSetting(kSettingsKey, kFontItalicSetting, chosen->italic() ? 1 : 0);
-    WriteNumberSetting(kSettingsKey, kFontHeightSetting, height);
+    WriteTextSetting(kSettingsKey, kFontNameSetting, next.face);
+    WriteNumberSetting(kSettingsKey, kFontWeightSetting, next.weight);
+    WriteNumberSetting(kSettingsKey, kFontItalicSetting, next.italic ? 1 : 0);
+    WriteNumberSetting(kSettingsKey, kFontHeightSetting, next.height);
     shell_.gridFonts = CreateGridFonts();
 
     // Every window draws with these fonts, so every grid is laid out again.

@@ -74,6 +74,13 @@ public:
 
     bool IsActiveResultsWindow() const;
 
+    // Room for at least this many fixture columns and player rows (or the
+    // whole grid, when it is smaller): the size the window opens, cascades
+    // and is restored at.
+    static constexpr int kPreferredFixtures = 5;
+    static constexpr int kPreferredPlayers = 10;
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -194,12 +194,17 @@ void ResultsWindow::keyPressEvent(QKeyEvent* event)
         if (PlayerScrollBar())
             ScrollPlayers(code);
     };
+    // Tab with Ctrl, Alt or Meta belongs to the frame (the next window).
+    const bool plainTab =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
     switch (event->key()) {
     case Qt::Key_Tab:
-        Step(shift ? -1 : 1);
-        break;
     case Qt::Key_Backtab:
-        Step(-1);
+        if (!plainTab) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        Step(shift || event->key() == Qt::Key_Backtab ? -1 : 1);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

@@ -88,6 +88,8 @@ public:
 
     // The print dialog; tests replace it with one that prints to a file.
     PrintDialogRunner printDialog = RunPrintDialog;
+    // Where the last printout to a file went: the next one is proposed there.
+    QString pdfFolder;
 
     // Tells every results window to recompute and repaint (after the
     // preferences or the fonts changed).

@@ -5,6 +5,7 @@
 
 #include "gui/CommandLine.h"
 #include "gui/FrameWindow.h"
+#include "gui/ProgramIcon.h"
 #include "gui/Shell.h"
 #include "gui/ResultsWindow.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessel"));
     QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    QApplication::setWindowIcon(ProgramIcon());
 
     if (QCoreApplication::arguments().contains(QStringLiteral("--quit-after-first-paint")))
         ResultsWindow::SetQuitAfterFirstPaint(true);

@@ -164,6 +164,86 @@ std::string FormatGameCell(const Game& game)
     return {};
 }
 
+namespace {
+
+char FoldAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Letters and digits join a word; so do the accented letters of Windows-1252.
+bool WordByte(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b >= 0xC0;
+}
+
+bool SameWord(std::string_view text, std::string_view word)
+{
+    if (text.size() != word.size())
+        return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (FoldAscii(text[i]) != FoldAscii(word[i]))
+            return false;
+    return true;
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool EndsWithWord(std::string_view text, std::string_view word)
+{
+    text = TrimBlanks(text);
+    if (text.size() < word.size())
+        return false;
+    const std::size_t at = text.size() - word.size();
+    return SameWord(text.substr(at), word) && (at == 0 || !WordByte(text[at - 1]));
+}
+
+bool StartsWithWord(std::string_view text, std::string_view word)
+{
+    text = TrimBlanks(text);
+    if (text.size() < word.size())
+        return false;
+    return SameWord(text.substr(0, word.size()), word) &&
+           (text.size() == word.size() || !WordByte(text[word.size()]));
+}
+
+} // namespace
+
+std::string LeagueWithWord(std::string_view leagueName)
+{
+    if (EndsWithWord(leagueName, "League"))
+        return std::string(leagueName);
+    return std::string(leagueName) + " League";
+}
+
+std::string BowlingLeagueTitle(std::string_view leagueName)
+{
+    // "Vale Bowling League" and "Vale League" are titles already.
+    if (EndsWithWord(leagueName, "League"))
+        return std::string(leagueName);
+    return std::string(leagueName) + " Bowling League";
+}
+
+std::string DivisionWithWord(std::string_view division)
+{
+    if (StartsWithWord(division, "Division"))
+        return std::string(division);
+    return "Division " + std::string(division);
+}
+
+std::string LeagueAndDivision(const Season& season)
+{
+    return LeagueWithWord(season.leagueName) + ", " + DivisionWithWord(season.division);
+}
+
 std::string VenueLetter(std::uint32_t venue)
 {
     switch (venue) {

@@ -68,6 +68,16 @@ std::string FormatTeamFigure(const Season& season);
 // for a walkover to us, "" for any other state.
 std::string FormatGameCell(const Game& game);
 
+// Headings that add a word to a stored name ("Vale" + " League", "Division "
+// + "3") leave the word out when the name already has it at that end as a
+// whole word, in any ASCII case: "Vale League, Division 3" and not "Vale
+// League League, Division Division 3". Season text in, season text out.
+std::string LeagueWithWord(std::string_view leagueName);      // "%s League"
+std::string BowlingLeagueTitle(std::string_view leagueName);  // "%s Bowling League"
+std::string DivisionWithWord(std::string_view division);      // "Division %s"
+// "%s League, Division %s", the team results' page heading.
+std::string LeagueAndDivision(const Season& season);
+
 // "H", "A" or "N"; "" for a venue out of range.
 std::string VenueLetter(std::uint32_t venue);
 

@@ -101,23 +101,24 @@ struct BodyFont {
 };
 
 void DrawHeading(Surface& surface, Host& host, const Season& season, const Fixture& fixture,
-                 const PageFrame& page, const Sides& sides)
+                 const PageFrame& page, int contentWidth, const Sides& sides)
 {
-    const int middle = page.width / 2;
+    const int middle = HeadingCentre(page, contentWidth);
     surface.SetFont(FontRole::PageTitle);
-    PutText(surface, Align::Centre, middle, -100,
-            Cp1252ToUtf8(season.leagueName) + " Bowling League");
+    PutText(surface, Align::Centre, middle, -100, Cp1252ToUtf8(BowlingLeagueTitle(season.leagueName)));
     PutText(surface, Align::Centre, middle, -200, "RESULT SHEET");
 
     surface.SetFont(FontRole::PageBody);
-    PutText(surface, Align::Left, 200, -300, "Division " + Cp1252ToUtf8(season.division));
+    PutText(surface, Align::Left, 200, -300, Cp1252ToUtf8(DivisionWithWord(season.division)));
     PutText(surface, Align::Left, middle, -300, "Date: " + FormatLongDate(host, fixture.date));
 
     DrawPageFooter(surface, host, page);
 
-    // The team names stand over the halves their games are printed in.
-    const int leftX = page.width / 4;
-    const int rightX = page.width * 3 / 4;
+    // The team names stand over the middles of the table's halves, which
+    // their games are printed in; the page may be wider than the table (and
+    // is, in logical units, when the sheet is shrunk to fit).
+    const int leftX = kTableLeft + kTableWidth / 4;
+    const int rightX = kTableLeft + kTableWidth * 3 / 4;
     const bool ourLeft = sides.ourName == kLeftNameX;
     const int ourX = ourLeft ? leftX : rightX;
     const int theirX = ourLeft ? rightX : leftX;
@@ -337,7 +338,7 @@ bool PrintMatchSheet(Surface& surface, Host& host, const Season& season, const F
     // The footer keeps the bottom 10 mm to itself.
     const int neededHeight = signatureBottom + 100;
     surface.SetFont(FontRole::PageTitle);
-    const int titleWidth = TextWidth(surface, Cp1252ToUtf8(season.leagueName) + " Bowling League");
+    const int titleWidth = TextWidth(surface, Cp1252ToUtf8(BowlingLeagueTitle(season.leagueName)));
     const int neededWidth = std::max(kNeededWidth, titleWidth);
 
     PageFrame page;
@@ -346,7 +347,7 @@ bool PrintMatchSheet(Surface& surface, Host& host, const Season& season, const F
     BeginPage(surface, page);
 
     const Sides sides = SidesOf(*fixture, homeOnLeft);
-    DrawHeading(surface, host, season, *fixture, page, sides);
+    DrawHeading(surface, host, season, *fixture, page, neededWidth, sides);
 
     surface.SetOrigin(-kTableLeft, kTableTop);
     DrawRules(surface, season, table);

@@ -19,9 +19,9 @@ struct Body {
 };
 
 void DrawHeading(Surface& surface, Host& host, const Season& season, const Player& player,
-                 const PageFrame& page, const Body& body)
+                 const PageFrame& page, int contentWidth, const Body& body)
 {
-    const int middle = page.width / 2;
+    const int middle = HeadingCentre(page, contentWidth);
     surface.SetFont(FontRole::PageBody);
     PutText(surface, Align::Centre, middle, -100, "Summary of results for:");
     surface.SetFont(FontRole::PageTitle);
@@ -189,7 +189,7 @@ bool PrintPlayerSummary(Surface& surface, Host& host, const Season& season, int 
         return false;
     BeginPage(surface, page);
 
-    DrawHeading(surface, host, season, *player, page, body);
+    DrawHeading(surface, host, season, *player, page, neededWidth, body);
 
     surface.SetPen(PenRole::Hairline);
     surface.Frame(200, yTop, columns.right, yBottom);

@@ -34,6 +34,13 @@ bool FitPage(int widthMm, int heightMm, int neededWidth, int neededHeight, PageF
     return true;
 }
 
+int HeadingCentre(const PageFrame& frame, int contentWidth)
+{
+    if (frame.scale >= 1.0)
+        return frame.width / 2;
+    return std::min(frame.width, contentWidth) / 2;
+}
+
 void BeginPage(Surface& surface, const PageFrame& frame)
 {
     // With the origin at the corner the scaled content starts at the corner too.

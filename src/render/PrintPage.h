@@ -23,6 +23,11 @@ struct PageFrame {
 // with nothing to print on, when the area is empty.
 bool FitPage(int widthMm, int heightMm, int neededWidth, int neededHeight, PageFrame& frame);
 
+// Where a printout's centred headings stand: the middle of the paper; on a
+// page shrunk to fit, the middle of the content, which is then narrower than
+// the (enlarged) page and keeps to its left.
+int HeadingCentre(const PageFrame& frame, int contentWidth);
+
 // Selects the page mapping: origin at the printable area's top-left corner,
 // one uniform scale, black text.
 void BeginPage(Surface& surface, const PageFrame& frame);

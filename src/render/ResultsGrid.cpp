@@ -23,6 +23,37 @@ int WidthOf(Surface& surface, std::string_view text)
     return surface.TextExtent(text, extent) ? extent.width : 0;
 }
 
+// A game with a cell of its own in its player's row: played, or won by
+// walkover, by a registered player.
+bool ShowsInCell(const Game& game)
+{
+    return (game.state == Played || game.state == OpponentAbsent) && game.player &&
+           game.playerId >= 0 && game.playerId < kMaxPlayers;
+}
+
+// The most cells any one player has in one fixture (1 in a season without
+// doubled games; 0 without games).
+int MostGamesInOneCell(const Season& season)
+{
+    int most = 0;
+    for (const auto& fixture : season.fixtures) {
+        std::array<std::int16_t, kMaxTeamSize> ids{};
+        std::size_t count = 0;
+        for (const Game& game : fixture->games)
+            if (ShowsInCell(game) && count < ids.size())
+                ids[count++] = game.playerId;
+        std::sort(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(count));
+        for (std::size_t i = 0; i < count;) {
+            std::size_t end = i + 1;
+            while (end < count && ids[end] == ids[i])
+                ++end;
+            most = std::max(most, static_cast<int>(end - i));
+            i = end;
+        }
+    }
+    return most;
+}
+
 std::string NamePart(const Player& player, bool forename)
 {
     const std::size_t split = std::min<std::size_t>(player.surnameAt, player.name.size());
@@ -53,7 +84,13 @@ private:
     void DrawLines();
     void DrawHeaderAndFooter();
     void DrawLabels();
+    struct Cell {
+        int row = 0;
+        const Game* game = nullptr;
+    };
     void DrawFixture(int column);
+    void CellStyle(const Game& game);
+    void DrawCell(int c, int row, const Cell* games, std::size_t count);
     void DrawPlayer(int row);
     void DrawTeamTotals();
 
@@ -291,11 +328,20 @@ void GridPainter::DrawLines()
 void GridPainter::DrawHeaderAndFooter()
 {
     const int top = H_ + m_.pageMargin;
+    const std::string team = Cp1252ToUtf8(season_.teamName);
+    const std::string league = Cp1252ToUtf8(LeagueAndDivision(season_));
     AlignTo(Align::Left);
-    Put(0, top, Cp1252ToUtf8(season_.teamName));
-    AlignTo(Align::Right);
-    Put(W_, top,
-        Cp1252ToUtf8(season_.leagueName) + " League, Division " + Cp1252ToUtf8(season_.division));
+    Put(0, top, team);
+    // Over a narrow grid (few fixtures) the two would run into each other:
+    // the league line then goes under the team name.
+    const int room = W_ - WidthOf(surface_, team) - WidthOf(surface_, league);
+    if (room >= mainHeight_) {
+        AlignTo(Align::Right);
+        Put(W_, top, league);
+    } else {
+        Put(0, top - mainHeight_, league);
+        AlignTo(Align::Right);
+    }
 
     const int footer = dateHeight_ - m_.pageMargin;
     Put(W_, footer, FormatLongDate(host_, host_.Now()));
@@ -363,27 +409,78 @@ void GridPainter::DrawFixture(int column)
         Colour(kBlack);
     }
 
+    // The cells of this fixture by row. A player can have two games in one
+    // fixture (a pair and a singles under some leagues, or a text import):
+    // his cell then shows them side by side, joined by "/".
+    std::array<Cell, kMaxTeamSize> cells;
+    std::size_t count = 0;
     for (const Game& game : fixture->games) {
-        if (game.state != Played && game.state != OpponentAbsent)
-            continue;
-        if (!game.player || game.playerId < 0 || game.playerId >= kMaxPlayers)
+        if (!ShowsInCell(game) || count == cells.size())
             continue;
         const int row = RowOfPosition(season_.playerRow[static_cast<std::size_t>(game.playerId)]);
-        if (row < 0)
-            continue;
-        const int top = T_ - (row + 1) * m_.rowHeight;
-        if (game.state == OpponentAbsent) {
-            Font(FontRole::Italic);
-            Colour(kBlack);
-        } else {
-            Font(FontRole::Main);
-            const bool red = game.scoreFor < game.scoreAgainst && Highlighted(HighlightLostGamesScreen);
-            Colour(red ? kRed : kBlack);
-        }
-        PutInBand(c, top - m_.rowHeight, top, FormatGameCell(game));
+        if (row >= 0)
+            cells[count++] = Cell{row, &game};
+    }
+    std::stable_sort(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(count),
+                     [](const Cell& a, const Cell& b) { return a.row < b.row; });
+    for (std::size_t i = 0; i < count;) {
+        std::size_t end = i + 1;
+        while (end < count && cells[end].row == cells[i].row)
+            ++end;
+        DrawCell(c, cells[i].row, cells.data() + i, end - i);
+        i = end;
     }
     Colour(kBlack);
     Font(FontRole::Main);
+}
+
+void GridPainter::CellStyle(const Game& game)
+{
+    if (game.state == OpponentAbsent) {
+        Font(FontRole::Italic);
+        Colour(kBlack);
+    } else {
+        Font(FontRole::Main);
+        const bool red = game.scoreFor < game.scoreAgainst && Highlighted(HighlightLostGamesScreen);
+        Colour(red ? kRed : kBlack);
+    }
+}
+
+void GridPainter::DrawCell(int c, int row, const Cell* games, std::size_t count)
+{
+    const int top = T_ - (row + 1) * m_.rowHeight;
+    if (count == 1) {
+        CellStyle(*games[0].game);
+        AlignTo(Align::Centre);
+        PutInBand(c, top - m_.rowHeight, top, FormatGameCell(*games[0].game));
+        return;
+    }
+    // Each result keeps its own font and colour; together they are centred.
+    std::array<std::string, kMaxTeamSize> texts;
+    std::array<int, kMaxTeamSize> widths{};
+    Font(FontRole::Main);
+    const int slash = WidthOf(surface_, "/");
+    int total = slash * static_cast<int>(count - 1);
+    for (std::size_t i = 0; i < count; ++i) {
+        texts[i] = FormatGameCell(*games[i].game);
+        CellStyle(*games[i].game);
+        widths[i] = WidthOf(surface_, texts[i]);
+        total += widths[i];
+    }
+    AlignTo(Align::Left);
+    int x = c - total / 2;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) {
+            Font(FontRole::Main);
+            Colour(kBlack);
+            PutInBand(x, top - m_.rowHeight, top, "/");
+            x += slash;
+        }
+        CellStyle(*games[i].game);
+        PutInBand(x, top - m_.rowHeight, top, texts[i]);
+        x += widths[i];
+    }
+    AlignTo(Align::Centre);
 }
 
 void GridPainter::DrawPlayer(int row)
@@ -502,7 +599,13 @@ std::uint16_t MeasureResultsGrid(Surface& surface, const Season& season, bool in
         Extent extent;
         bool taken = false;
         int fixtureWidth = 0;
-        if (surface.TextExtent(" 21-20 ", extent)) {
+        // A cell holding several games of one player is as wide as they are
+        // side by side.
+        std::string widestCell = " 21-20";
+        for (int n = MostGamesInOneCell(season); n > 1; --n)
+            widestCell += "/21-20";
+        widestCell += ' ';
+        if (surface.TextExtent(widestCell, extent)) {
             fixtureWidth = extent.width;
             taken = true;
         }

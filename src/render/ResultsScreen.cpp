@@ -1,6 +1,7 @@
 #include "render/ResultsScreen.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
 
 #include "render/ResultsGrid.h"
@@ -158,4 +159,22 @@ ScreenLayout PaintResultsWindow(Surface& surface, Season& season, Host& host,
         layout.tooSmall = true;
         return layout;
     }
+}
+
+ClientSize PreferredClientSize(Surface& surface, const Season& season, int fixtures, int players,
+                               int barExtent)
+{
+    GridMetrics m;
+    surface.SetScale(1.0, 1.0);
+    surface.SetOrigin(0, 0);
+    MeasureResultsGrid(surface, season, true, m);
+    const int columns = std::max(1, std::min(fixtures, season.fixtureCount));
+    const int rows = std::max(1, std::min(players, season.playerCount));
+    const Point corner = surface.ToDevice({GridWidth(m, columns), -GridHeight(m, rows)});
+    // One pixel more each way: the paint's rounding to whole units must not
+    // lose the last column or row.
+    ClientSize size;
+    size.width = std::abs(corner.x) + 1 + barExtent;
+    size.height = std::abs(corner.y) + 1 + barExtent;
+    return size;
 }

@@ -65,3 +65,14 @@ struct ScreenLayout {
 // gives client pixels. host supplies the month names of the dates.
 ScreenLayout PaintResultsWindow(Surface& surface, Season& season, Host& host,
                                 const ScreenArea& area, const GridPreferences& preferences);
+
+// The client area (device pixels, room for both scroll bars included) in
+// which the grid shows fixtures columns and players rows, or every fixture
+// and player when the season has fewer, at least one of each: the size a
+// results window asks for when it opens, cascades or is restored.
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+ClientSize PreferredClientSize(Surface& surface, const Season& season, int fixtures, int players,
+                               int barExtent);

@@ -62,7 +62,7 @@ struct FontFacts {
     int height = 0;            // ascent + descent
     int ascent = 0;
     int externalLeading = 0;
-    int averageCharWidth = 0;
+    int averageCharWidth = 0;  // of running text: lower case and spaces, weighted
     std::string face;          // the face the platform actually chose
 };
 

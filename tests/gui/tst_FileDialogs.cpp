@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QTimer>
 
 #include "GuiTestSupport.h"
@@ -65,6 +67,40 @@ private slots:
         QVERIFY(hasCheckBox);
         QCOMPARE(choice.path, folder + QStringLiteral("/lower.bwl"));
         QVERIFY(choice.readOnly);
+    }
+
+    // Both dialogs show every column of the file list, and open where a
+    // file was last chosen.
+    void dialogsShowEveryColumnAndRememberTheFolder()
+    {
+        TemporarySettings dir;
+        const QString folder = dir.Path(QStringLiteral("seasons"));
+        QVERIFY(QDir().mkpath(folder));
+        Touch(folder + QStringLiteral("/club.bwl"));
+
+        auto columnsFit = [](QFileDialog& d) {
+            auto* tree = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+            return tree && tree->isVisible() && tree->header()->count() >= 4 &&
+                   tree->header()->length() <= tree->viewport()->width();
+        };
+        FileDialogs dialogs;
+        bool openFits = false, saveFits = false;
+        QString saveOpenedIn;
+        WhenDialogShows([&](QFileDialog& d) {
+            openFits = columnsFit(d);
+            d.setDirectory(folder);
+            d.selectFile(folder + QStringLiteral("/club.bwl"));
+            static_cast<QDialog&>(d).accept();
+        });
+        QCOMPARE(dialogs.ChooseOpenFile(nullptr).path, folder + QStringLiteral("/club.bwl"));
+        WhenDialogShows([&](QFileDialog& d) {
+            saveFits = columnsFit(d);
+            saveOpenedIn = d.directory().absolutePath();
+        });
+        dialogs.ChooseSaveFile(nullptr);
+        QVERIFY(openFits);
+        QVERIFY(saveFits);
+        QCOMPARE(saveOpenedIn, folder);
     }
 
     void saveDialogAddsTheExtensionAndAsksBeforeOverwritingAndCancelGivesNothing()

@@ -8,12 +8,14 @@
 #include <QTimer>
 
 #include "GuiTestSupport.h"
+#include "gui/AboutDialog.h"
 #include "gui/CommandIds.h"
 #include "gui/CommandLine.h"
 #include "gui/FileDialogs.h"
 #include "gui/FrameMenus.h"
 #include "gui/FrameWindow.h"
 #include "gui/HelpWindow.h"
+#include "gui/ProgramIcon.h"
 #include "gui/RecentFiles.h"
 #include "gui/ResultsWindow.h"
 
@@ -224,7 +226,7 @@ private slots:
         QVERIFY(QFile::exists(path));
         shell_->Dialogs().PresetOpen(path);
         QTest::keyClick(&Frame(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(Frame().ResultsWindows().size(), 2);
+        QCOMPARE(int(Frame().ResultsWindows().size()), 2);
     }
 
     // Closing the frame, or the end of the session, asks about every
@@ -277,7 +279,7 @@ private slots:
     {
         Frame().OpenAtStartup(Example("stockport-singles.bwl"));
         QVERIFY(Frame().ResultsWindows().isEmpty());
-        QTRY_COMPARE(Frame().ResultsWindows().size(), 1);
+        QTRY_COMPARE(int(Frame().ResultsWindows().size()), 1);
         ResultsWindow* window = Frame().ResultsWindows().first();
         QCOMPARE(window->windowTitle(), QString::fromStdString(window->GetSeason()->teamName));
         QVERIFY(shell_->pendingOpenPath.isEmpty());
@@ -379,6 +381,85 @@ private slots:
         subB->showMinimized();
         Frame().Command(Command::ArrangeIcons);
         QCOMPARE(subB->geometry().bottomLeft(), QPoint(0, Frame().Area()->viewport()->rect().bottom()));
+    }
+
+    // A results window at its size shows at least 5 fixture columns and 10
+    // player rows: after a cascade, when it opens beside tiled windows and
+    // when the first, maximised, window is restored.
+    void windowsOpenAndCascadeUsable()
+    {
+        auto usable = [](ResultsWindow* w) {
+            w->repaint();
+            const Season& s = *w->GetSeason();
+            return !w->Layout().tooSmall && s.visibleFixtures >= 5 && s.visiblePlayers >= 10;
+        };
+        ResultsWindow* first = frame_->OpenResultsWindow(MakeSeason(12, 15));
+        QVERIFY(first->parentWidget()->isMaximized());
+        first->parentWidget()->showNormal();
+        QVERIFY(usable(first));
+
+        ResultsWindow* second = frame_->OpenResultsWindow(MakeSeason(12, 15));
+        Frame().Command(Command::TileVertically);
+        ResultsWindow* third = frame_->OpenResultsWindow(MakeSeason(12, 15));
+        QVERIFY(usable(third));
+        QCOMPARE(Frame().Area()->subWindowList(QMdiArea::StackingOrder).last(), third->parentWidget());
+
+        Frame().Command(Command::CascadeWindows);
+        QList<QPoint> corners;
+        for (ResultsWindow* w : {first, second, third}) {
+            QVERIFY(usable(w));
+            QVERIFY(Frame().Area()->viewport()->rect().contains(w->parentWidget()->geometry()));
+            corners << w->parentWidget()->pos();
+        }
+        // Every title stays in sight: the windows step down and right.
+        QVERIFY(corners[0].y() < corners[1].y() && corners[1].y() < corners[2].y());
+    }
+
+    void programIconEverywhere()
+    {
+        const QImage icon = ProgramIcon().pixmap(QSize(16, 16)).toImage();
+        QVERIFY(!icon.isNull());
+        for (int size : {16, 32, 48, 256})
+            QVERIFY(ProgramIcon().availableSizes().contains(QSize(size, size)));
+        QCOMPARE(Frame().windowIcon().pixmap(QSize(16, 16)).toImage(), icon);
+        QCOMPARE(Open()->parentWidget()->windowIcon().pixmap(QSize(16, 16)).toImage(), icon);
+        AboutDialog about(&Frame());
+        auto* picture = about.findChild<QLabel*>(QStringLiteral("programIcon"));
+        QVERIFY(picture && !picture->pixmap().isNull());
+    }
+
+    void windowListRestoresAnIcon()
+    {
+        QWidget* subA = Open()->parentWidget();
+        Open();
+        subA->showMinimized();
+        Frame().Command(Command::WindowListFirst);
+        QVERIFY(!subA->isMinimized());
+        QCOMPARE(Frame().Area()->activeSubWindow(), subA);
+    }
+
+    void windowKeys()
+    {
+        ResultsWindow* a = Open();
+        ResultsWindow* b = Open();
+        QCOMPARE(Frame().ActiveResultsWindow(), b);
+        // Ctrl+Tab goes to the next window and leaves the selection alone.
+        QTest::keyClick(b, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(Frame().ActiveResultsWindow(), a);
+        QCOMPARE(b->GetSeason()->selectedFixture, -1);
+        QTest::keyClick(a, Qt::Key_F6, Qt::ControlModifier);
+        QCOMPARE(Frame().ActiveResultsWindow(), b);
+        QCOMPARE(a->GetSeason()->selectedFixture, -1);
+
+        // Ctrl+F4 closes the active window, asking first when it must.
+        b->GetSeason()->modified = true;
+        messages_->answers.push_back(Answer::Cancel);
+        QTest::keyClick(b, Qt::Key_F4, Qt::ControlModifier);
+        QCOMPARE(messages_->shown.size(), std::size_t(1));
+        QCOMPARE(int(Frame().ResultsWindows().size()), 2);
+        messages_->answers.push_back(Answer::No);
+        QTest::keyClick(b, Qt::Key_F4, Qt::ControlModifier);
+        QTRY_COMPARE(int(Frame().ResultsWindows().size()), 1);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "support/TestRegistry.h"
+#include <QDir>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -137,6 +138,34 @@ private slots:
                                                         "fit. Continue anyway?"});
         QVERIFY(host.messages[0].question);
         QCOMPARE(QFile::exists(Pdf()), printed);
+    }
+
+    // Printing to a file proposes the season's own name with ".pdf", beside
+    // the season file and then where the last printout went.
+    void pdfProposedBesideTheSeasonThenInTheLastFolder()
+    {
+        SeasonPtr season = BuildSeason(SeasonShape{}, host);
+        Recalculate(*season, host, false);
+        season->filePath = dir.filePath(QStringLiteral("Vale club.bwl")).toStdString();
+        season->untitled = false;
+        const QString elsewhere = dir.filePath(QStringLiteral("printouts"));
+        QVERIFY(QDir().mkpath(elsewhere));
+        QString proposed;
+        const PrintDialogRunner chooser = [&](QWidget*, QPrinter& printer, bool) {
+            proposed = printer.outputFileName();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(elsewhere + QStringLiteral("/chosen.pdf"));
+            return true;
+        };
+        QString folder;
+        QCOMPARE(PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::PlayerSummary, 0,
+                          chooser, &folder),
+                 1);
+        QCOMPARE(proposed, dir.filePath(QStringLiteral("Vale club.pdf")));
+        QCOMPARE(folder, elsewhere);
+        PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::PlayerSummary, 0, chooser,
+                 &folder);
+        QCOMPARE(proposed, elsewhere + QStringLiteral("/Vale club.pdf"));
     }
 
     void cancelledDialogOfferedLandscapeA4()

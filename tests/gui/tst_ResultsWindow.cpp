@@ -1,6 +1,9 @@
 #include "support/TestRegistry.h"
 #include <QtTest>
 
+#include <QFontDialog>
+#include <QFontInfo>
+
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
@@ -8,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "GuiTestSupport.h"
+#include "platform/GridFonts.h"
 #include "gui/CommandIds.h"
 #include "gui/FileDialogs.h"
 #include "gui/RecentFiles.h"
@@ -510,6 +514,43 @@ private slots:
         QCOMPARE(shell.gridFonts.height, -64);
         QVERIFY(shell.gridFonts.italic);
         QVERIFY(w.S().layoutChanged);
+    }
+
+    void fontDialogOkWithoutAChangeStoresNothing_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("4 mm") << -40;
+        QTest::newRow("3.9 mm") << -39;
+        QTest::newRow("3.5 mm") << -35;
+        QTest::newRow("7.1 mm") << -71;
+        QTest::newRow("5 mm cell") << 50;
+    }
+
+    void fontDialogOkWithoutAChangeStoresNothing()
+    {
+        // The stored face is one this platform draws with a substitute.
+        QFETCH(int, height);
+        QVERIFY(WriteTextSetting(kSettingsKey, kFontNameSetting, "Times New Roman"));
+        QVERIFY(WriteNumberSetting(kSettingsKey, kFontHeightSetting, height));
+        Shell shell;
+        shell.gridFonts = CreateGridFonts();
+        // The platform's dialog, opened on what the window offers, OK at once.
+        QString shownFamily;
+        shell.fontChooser = [&](const QFont& initial, QWidget* owner) {
+            QFontDialog dialog(owner);
+            dialog.setOption(QFontDialog::DontUseNativeDialog);
+            dialog.setCurrentFont(initial);
+            shownFamily = dialog.currentFont().family();
+            return std::optional<QFont>(dialog.currentFont());
+        };
+        Window w(shell, MakeSeason(3, 3), QSize(900, 600));
+        for (int i = 0; i < 3; ++i)
+            w.window.Command(Command::Font);
+        QCOMPARE(shownFamily, QFontInfo(MakeGridFont(shell.gridFonts, FontRole::Main, 1.0, nullptr)).family());
+        QCOMPARE(ReadTextSetting(kSettingsKey, kFontNameSetting, "", 32), std::string("Times New Roman"));
+        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0), height);
+        QCOMPARE(shell.gridFonts.face, std::string("Times New Roman"));
+        QCOMPARE(shell.gridFonts.height, height);
     }
 };
 

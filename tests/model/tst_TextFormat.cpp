@@ -160,6 +160,35 @@ private slots:
         QCOMPARE(QByteArray::fromStdString(FormatGameCell(game)), text);
     }
 
+    void leagueAndDivision_data()
+    {
+        QTest::addColumn<QByteArray>("league");
+        QTest::addColumn<QByteArray>("division");
+        QTest::addColumn<QByteArray>("heading");
+        QTest::newRow("bare") << QByteArray("Vale") << QByteArray("3")
+                              << QByteArray("Vale League, Division 3");
+        QTest::newRow("words there, any case") << QByteArray("Vale league") << QByteArray("DIVISION 3")
+                                               << QByteArray("Vale league, DIVISION 3");
+        QTest::newRow("word alone") << QByteArray("League") << QByteArray("Division")
+                                    << QByteArray("League, Division");
+        // Only whole words count; an accented letter joins a word.
+        QTest::newRow("inside words") << QByteArray("Superleague") << QByteArray("Divisions 3")
+                                      << QByteArray("Superleague League, Division Divisions 3");
+        QTest::newRow("accented") << QByteArray("Caf\xE9league") << QByteArray("North-Division")
+                                  << QByteArray("Caf\xE9league League, Division North-Division");
+        QTest::newRow("after a hyphen") << QByteArray("Inter-League") << QByteArray("Division-2")
+                                        << QByteArray("Inter-League, Division-2");
+    }
+    void leagueAndDivision()
+    {
+        QFETCH(QByteArray, league);
+        QFETCH(QByteArray, division);
+        Season season;
+        season.leagueName = league.toStdString();
+        season.division = division.toStdString();
+        QTEST(QByteArray::fromStdString(LeagueAndDivision(season)), "heading");
+    }
+
     void dates_data()
     {
         QTest::addColumn<int>("year");

@@ -9,6 +9,9 @@
 
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
+#include "render/PlayerSummaryPrint.h"
+#include "support/FakeHost.h"
+#include "support/ScoringFixtures.h"
 
 namespace {
 
@@ -175,6 +178,49 @@ private slots:
             QVERIFY(first.bottom() < ink.top() + ink.height() / 4);
         else
             QVERIFY(first.top() > ink.bottom() - ink.height() / 4);
+    }
+
+    void averageCharWidthOfRunningText_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::newRow("Liberation Serif") << QStringLiteral("Liberation Serif");
+        QTest::newRow("Times New Roman") << QStringLiteral("Times New Roman");
+    }
+    void averageCharWidthOfRunningText()
+    {
+        // Running text in these metric twins averages 0.401 em: 401 at an
+        // em of 100 mm (one pixel per 0.1 mm).
+        QFETCH(QString, face);
+        GridFontDescription grid;
+        grid.face = face.toStdString();
+        grid.height = -1000;
+        Canvas canvas(10, 10, kOnePixelPerUnit, grid);
+        canvas.surface->SetFont(FontRole::Main);
+        const int average = canvas.surface->Facts().averageCharWidth;
+        QVERIFY2(qAbs(average - 401) <= 3, QByteArray::number(average));
+    }
+
+    void singlesSummaryPrintsFullSize()
+    {
+        // Its columns are measured in average characters: on 190 mm of paper
+        // a singles summary needs no shrinking.
+        struct ScaleWatch : PainterSurface {
+            using PainterSurface::PainterSurface;
+            double first = 0;
+            void SetScale(double sx, double sy) override
+            {
+                if (first == 0)
+                    first = sx;
+                PainterSurface::SetScale(sx, sy);
+            }
+        };
+        FakeHost host;
+        SeasonPtr season = MakeScoringSeason(host, 10 /* singles */, 4, 20, {"Ann Lee"});
+        QImage image = MakeImage(10, 10, 600);
+        QPainter painter(&image);
+        ScaleWatch surface(&painter, 600, 600, GridFontDescription{});
+        QVERIFY(PrintPlayerSummary(surface, host, *season, 0, 190, 287));
+        QCOMPARE(surface.first, 1.0);
     }
 
     void positiveHeightIsTheCell()

@@ -225,6 +225,49 @@ private slots:
         QVERIFY(surface.FindText("Page 1 of 3"));
     }
 
+    void headerTextsKeepApart_data()
+    {
+        QTest::addColumn<int>("fixtures");
+        QTest::addColumn<bool>("oneLine");
+        QTest::newRow("wide grid: one line") << 12 << true;
+        QTest::newRow("narrow grid: two lines") << 1 << false;
+    }
+
+    void headerTextsKeepApart()
+    {
+        QFETCH(int, fixtures);
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, fixtures, NumberedPlayers(3));
+        season->teamName = "Hartley Green Bowling Club";
+        season->leagueName = "Vale";
+        season->division = "2";
+        RecordingSurface surface;
+        TeamPrintLayout layout;
+        PrintTeamResultsPage(surface, *season, host, Area(277, 190, 600), {}, 1, true, layout);
+
+        // Each text's box on the page: left, right, bottom, top.
+        auto box = [&](const char* text) {
+            const RecordingSurface::Op* op = surface.FindText(text);
+            if (!op)
+                return QRect();
+            const auto& font = surface.Metrics(op->font);
+            const int width = RecordingSurface::CharCount(op->text) * font.charWidth;
+            const int left = op->align == Align::Left     ? op->x1
+                             : op->align == Align::Centre ? op->x1 - width / 2
+                                                          : op->x1 - width;
+            return QRect(left, op->y1 - font.height, width, font.height);
+        };
+        const QRect team = box("Hartley Green Bowling Club");
+        const QRect league = box("Vale League, Division 2");
+        QVERIFY(!team.isNull() && !league.isNull());
+        QVERIFY2(!team.intersects(league), "the team name and the league line overlap");
+        QFETCH(bool, oneLine);
+        QCOMPARE(team.top() == league.top(), oneLine);
+        // Both stay above the grid.
+        const int gridTop = layout.height - 2 * layout.metrics.pageMargin;
+        QVERIFY(league.top() >= gridTop);
+    }
+
     void rowsPrinted_data()
     {
         QTest::addColumn<int>("players");
