@@ -59,15 +59,6 @@ const Player* GamePlayer(const Game& game)
     return game.player;
 }
 
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 std::string CsvField(const std::string& utf8)
 {
     if (utf8.find_first_of(",\"\r\n") == std::string::npos)
@@ -192,7 +183,7 @@ std::string ReportJson(const Season& s, int minGames)
 
 std::string ReportCsv(const Season& s, int minGames)
 {
-    std::string out = "Rank,Name,P,W,L," + CsvField(Cp1252ToUtf8(Trim(s.scheme.MeasureLabel()))) + "\r\n";
+    std::string out = "Rank,Name,P,W,L," + CsvField(Cp1252ToUtf8(TrimBlanks(s.scheme.MeasureLabel()))) + "\r\n";
     int rank = 1;
     for (const auto& p : s.players) {
         out += std::to_string(rank++) + ',' + CsvField(Cp1252ToUtf8(p->name)) + ',' +
@@ -224,7 +215,7 @@ std::string ReportText(const Season& s, Host& host, int minGames)
     for (const auto& p : s.players)
         nameWidth = std::max(nameWidth, Columns(Cp1252ToUtf8(p->name)));
     const int cell = 7;
-    const std::string measureLabel = Cp1252ToUtf8(Trim(s.scheme.MeasureLabel()));
+    const std::string measureLabel = Cp1252ToUtf8(TrimBlanks(s.scheme.MeasureLabel()));
 
     std::string header = Pad("Name", nameWidth, false);
     for (int i = 1; i <= s.fixtureCount; ++i)
@@ -250,7 +241,7 @@ std::string ReportText(const Season& s, Host& host, int minGames)
     // The team's figures sit under their own labels, as on the grid.
     std::string labels(static_cast<std::size_t>(nameWidth + cell * s.fixtureCount), ' ');
     labels += Pad("P", 4, true) + Pad("W", 4, true) + Pad("L", 4, true) +
-              Pad(Cp1252ToUtf8(Trim(s.scheme.TotalLabel())), 9, true);
+              Pad(Cp1252ToUtf8(TrimBlanks(s.scheme.TotalLabel())), 9, true);
     out += labels + "\n";
     std::string totals = Pad("Totals for", nameWidth, false);
     std::string against = Pad("Against", nameWidth, false);
@@ -258,8 +249,8 @@ std::string ReportText(const Season& s, Host& host, int minGames)
         std::string ours, theirs;
         const auto dash = f->resultText.find('-');
         if (f->result != ResultNone && dash != std::string::npos) {
-            ours = Trim(f->resultText.substr(0, dash));
-            theirs = Trim(f->resultText.substr(dash + 1));
+            ours = TrimBlanks(f->resultText.substr(0, dash));
+            theirs = TrimBlanks(f->resultText.substr(dash + 1));
         }
         totals += Pad(Cp1252ToUtf8(ours), cell, true);
         against += Pad(Cp1252ToUtf8(theirs), cell, true);

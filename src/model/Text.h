@@ -30,6 +30,9 @@ constexpr char FoldAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The text without its leading and trailing blanks (spaces only).
+std::string TrimBlanks(std::string_view text);
+
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // -1, 0 or 1 as a sorts before, with or after b, bytes compared unsigned

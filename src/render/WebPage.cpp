@@ -85,15 +85,6 @@ std::string Esc(std::string_view utf8)
     return out;
 }
 
-std::string Trim(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 // "%2d-%2d" pads for a fixed-width grid; a table cell needs no padding.
 std::string Unpadded(std::string text)
 {
@@ -224,7 +215,7 @@ void PageWriter::Grid()
 
 void PageWriter::GridHead()
 {
-    const std::string measureLabel = HtmlText(Trim(s_.scheme.MeasureLabel()));
+    const std::string measureLabel = HtmlText(TrimBlanks(s_.scheme.MeasureLabel()));
     out_ += "<thead>\n<tr><th scope=\"col\" rowspan=\"3\" class=\"name\">Name</th>";
     for (const auto& f : s_.fixtures)
         out_ += "<th scope=\"col\" class=\"opp\"><span>" + HtmlText(f->opponent) + "</span></th>";
@@ -280,7 +271,7 @@ void PageWriter::GridFoot()
             "<th scope=\"col\"><abbr title=\"Played\">P</abbr></th>"
             "<th scope=\"col\"><abbr title=\"Won\">W</abbr></th>"
             "<th scope=\"col\"><abbr title=\"Lost\">L</abbr></th><th scope=\"col\">" +
-            HtmlText(Trim(s_.scheme.TotalLabel())) + "</th></tr>\n";
+            HtmlText(TrimBlanks(s_.scheme.TotalLabel())) + "</th></tr>\n";
 
     std::string totals = "<tr class=\"totals\"><th scope=\"row\">Totals for</th>";
     std::string against = "<tr class=\"against\"><th scope=\"row\">Against</th>";
@@ -288,8 +279,8 @@ void PageWriter::GridFoot()
         std::string ours, theirs;
         const auto dash = f->resultText.find('-');
         if (f->result != ResultNone && !f->opponent.empty() && dash != std::string::npos) {
-            ours = HtmlText(Trim(f->resultText.substr(0, dash)));
-            theirs = HtmlText(Trim(f->resultText.substr(dash + 1)));
+            ours = HtmlText(TrimBlanks(f->resultText.substr(0, dash)));
+            theirs = HtmlText(TrimBlanks(f->resultText.substr(dash + 1)));
         }
         const char* open = f->result == ResultLost && Highlight(HighlightLostMatchesScreen) ? "<td class=\"loss\">" : "<td>";
         totals += open + ours + "</td>";
@@ -310,7 +301,7 @@ void PageWriter::PlayersTable()
             "<th scope=\"col\">Rank</th><th scope=\"col\">Name</th><th scope=\"col\">Played</th>"
             "<th scope=\"col\">Won</th><th scope=\"col\">Lost</th><th scope=\"col\">For</th>"
             "<th scope=\"col\">Against</th><th scope=\"col\">" +
-            HtmlText(Trim(s_.scheme.MeasureLabel())) + "</th></tr>\n</thead>\n<tbody>\n";
+            HtmlText(TrimBlanks(s_.scheme.MeasureLabel())) + "</th></tr>\n</thead>\n<tbody>\n";
     int rank = 1;
     for (const auto& p : s_.players) {
         out_ += "<tr><td class=\"n\">" + FormatInt(rank++) + "</td>";
@@ -346,7 +337,7 @@ void PageWriter::FixtureList()
                 "</td><th scope=\"row\">" + HtmlText(f->opponent) + "</th>";
         out_ += (f->result == ResultLost && Highlight(HighlightLostMatchesScreen)) ? "<td class=\"loss\">" : "<td>";
         out_ += std::string(ResultWord(f->result)) + "</td><td>" +
-                (played ? HtmlText(Trim(f->resultText)) : std::string()) + "</td><td>" +
+                (played ? HtmlText(TrimBlanks(f->resultText)) : std::string()) + "</td><td>" +
                 (played ? FormatInt(f->shotsFor) + "-" + FormatInt(f->shotsAgainst) : std::string()) +
                 "</td></tr>\n";
     }
