@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include <QCheckBox>
@@ -277,5 +278,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_FixtureEditor)
+TESSEL_TEST(tst_FixtureEditor)
 #include "tst_FixtureEditor.moc"

@@ -1,3 +1,4 @@
+#include "support/TestRegistry.h"
 #include <QtTest>
 
 #include "model/FixtureEditing.h"
@@ -379,5 +380,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_FixtureEditing)
+TESSEL_TEST(tst_FixtureEditing)
 #include "tst_FixtureEditing.moc"
