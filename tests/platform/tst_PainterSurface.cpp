@@ -79,10 +79,14 @@ private slots:
     {
         QTest::addColumn<QList<int>>("v"); // dpi, origin x y, logical x y, device x y
         QTest::addColumn<double>("scale");
-        QTest::newRow("y up: below the origin is down the device") << QList<int>{254, 0, 0, 100, -50, 100, 50} << 1.0;
+        QTest::newRow("y up: below the origin is down the device")
+            << QList<int>{254, 0, 0, 100, -50, 100, 50} << 1.0;
         QTest::newRow("moved origin") << QList<int>{254, -10, 200, 0, 0, 10, 200} << 1.0;
         QTest::newRow("600 dpi") << QList<int>{600, 0, 0, 254, -508, 600, 1200} << 1.0;
-        QTest::newRow("squeezed about the origin") << QList<int>{254, 100, -100, 300, -300, 100, 100} << 0.5;
+        QTest::newRow("squeezed about the origin")
+            << QList<int>{254, 100, -100, 300, -300, 100, 100} << 0.5;
+        QTest::newRow("no scale but a positive one")
+            << QList<int>{254, 0, 0, 10, -10, 10, 10} << 0.0;
     }
     void mapping()
     {
@@ -91,19 +95,14 @@ private slots:
         Canvas canvas(10, 10, v[0]);
         PainterSurface& s = *canvas.surface;
         s.SetOrigin(v[1], v[2]);
-        s.SetScale(scale, scale);
+        s.SetScale(scale, scale > 0 ? scale : -1.0);
         QCOMPARE(s.ToDevice(Point{v[3], v[4]}), (Point{v[5], v[6]}));
         QCOMPARE(s.ToLogical(Point{v[5], v[6]}), (Point{v[3], v[4]}));
-        QCOMPARE(s.DevicePerLogicalY(), v[0] / 254.0 * scale);
-    }
-
-    void resolutionFromDevice()
-    {
-        QImage image = MakeImage(10, 10, 600);
-        QPainter painter(&image);
-        PainterSurface s(&painter, GridFontDescription{});
-        QCOMPARE(qRound(s.DevicePerLogicalX() * 254), 600);
-        QCOMPARE(qRound(s.DevicePerLogicalY() * 254), 600);
+        QCOMPARE(s.DevicePerLogicalY(), v[0] / 254.0 * (scale > 0 ? scale : 1.0));
+        // Without a resolution given, the device's own.
+        PainterSurface own(&canvas.painter, GridFontDescription{});
+        QCOMPARE(qRound(own.DevicePerLogicalX() * 254), v[0]);
+        QCOMPARE(qRound(own.DevicePerLogicalY() * 254), v[0]);
     }
 
     void textHangsFromItsAnchor_data()
@@ -180,30 +179,11 @@ private slots:
             QVERIFY(first.top() > ink.bottom() - ink.height() / 4);
     }
 
-    void averageCharWidthOfRunningText_data()
-    {
-        QTest::addColumn<QString>("face");
-        QTest::newRow("Liberation Serif") << QStringLiteral("Liberation Serif");
-        QTest::newRow("Times New Roman") << QStringLiteral("Times New Roman");
-    }
-    void averageCharWidthOfRunningText()
-    {
-        // Running text in these metric twins averages 0.401 em: 401 at an
-        // em of 100 mm (one pixel per 0.1 mm).
-        QFETCH(QString, face);
-        GridFontDescription grid;
-        grid.face = face.toStdString();
-        grid.height = -1000;
-        Canvas canvas(10, 10, kOnePixelPerUnit, grid);
-        canvas.surface->SetFont(FontRole::Main);
-        const int average = canvas.surface->Facts().averageCharWidth;
-        QVERIFY2(qAbs(average - 401) <= 3, QByteArray::number(average));
-    }
-
     void singlesSummaryPrintsFullSize()
     {
-        // Its columns are measured in average characters: on 190 mm of paper
-        // a singles summary needs no shrinking.
+        // Its columns are measured in average characters of running text
+        // (0.401 em in Times New Roman and its metric twins): on 190 mm of
+        // paper a singles summary needs no shrinking.
         struct ScaleWatch : PainterSurface {
             using PainterSurface::PainterSurface;
             double first = 0;
@@ -225,9 +205,11 @@ private slots:
 
     void positiveHeightIsTheCell()
     {
-        Canvas cell(10, 10, kOnePixelPerUnit, GridFontDescription{"Times New Roman", 50, 400, false});
+        Canvas cell(10, 10, kOnePixelPerUnit,
+                    GridFontDescription{"Times New Roman", 50, 400, false});
         QVERIFY(qAbs(cell.surface->Facts().height - 50) <= 1);
-        Canvas em(10, 10, kOnePixelPerUnit, GridFontDescription{"Times New Roman", -50, 400, false});
+        Canvas em(10, 10, kOnePixelPerUnit,
+                  GridFontDescription{"Times New Roman", -50, 400, false});
         QCOMPARE(em.surface->FontFor(FontRole::Main).pixelSize(), 50);
         QVERIFY(em.surface->Facts().height > 52); // the cell is taller than the em
     }
@@ -264,14 +246,8 @@ private slots:
         QCOMPARE(a.right(), 600);
         QCOMPARE(b.right(), 300);
         QCOMPARE(b.bottom(), 75);
-        QCOMPARE(half.surface->FontFor(FontRole::Main).pixelSize(), 20); // fonts shrink with the page
-    }
-
-    void unevenScaleIsIgnoredWhenNotPositive()
-    {
-        Canvas canvas(10, 10);
-        canvas.surface->SetScale(0.0, -1.0);
-        QCOMPARE(canvas.surface->ToDevice(Point{10, -10}), (Point{10, 10}));
+        QCOMPARE(half.surface->FontFor(FontRole::Main).pixelSize(),
+                 20); // fonts shrink with the page
     }
 
     void utf8Text()
@@ -283,7 +259,6 @@ private slots:
         const QFontMetricsF metrics(s.FontFor(FontRole::Main), &canvas.image);
         QCOMPARE(half.width, qRound(metrics.horizontalAdvance(QString(QChar(0xBD)))));
     }
-
 };
 
 TESSEL_TEST(TestPainterSurface)

@@ -6,9 +6,7 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
-#include <fcntl.h>
 #include <functional>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -31,6 +29,14 @@ SeasonPtr MakeSeason(FakeHost& host)
     return season;
 }
 
+QByteArray Pattern(qsizetype size)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        data[i] = static_cast<char>((i * 31 + i / 251) & 0xFF);
+    return data;
+}
+
 bool WriteRaw(const QString& path, const QByteArray& data)
 {
     QFile f(path);
@@ -40,41 +46,28 @@ bool WriteRaw(const QString& path, const QByteArray& data)
 QByteArray ReadRaw(const QString& path)
 {
     QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-// A real file system of 1 MiB, mounted for the test when the test may mount
-// (it runs as root), and filled to the last block on request.
-struct TinyDisk {
-    explicit TinyDisk(const QString& where) : path(where)
-    {
-        mounted = QDir().mkpath(path) &&
-                  ::mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=1m") == 0;
-    }
-    ~TinyDisk()
-    {
-        if (mounted)
-            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
-    }
-    void Fill()
-    {
-        const int fd = ::open(QFile::encodeName(path + QStringLiteral("/filler")).constData(),
-                              O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        QVERIFY(fd >= 0);
-        const std::vector<char> block(4096, 'f');
-        while (::write(fd, block.data(), block.size()) > 0) {
-        }
-        for (char c = 'f'; ::write(fd, &c, 1) == 1;) {
-        }
-        ::close(fd);
-    }
-    QString path;
-    bool mounted = false;
-};
+QByteArray Saved(const Season& season)
+{
+    const Bytes bytes = SeasonToBytes(season);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+}
+
+// No temporary file of a save is left in folder.
+bool NoTemporaries(const QString& folder)
+{
+    for (const QString& entry : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        if (entry.contains(QStringLiteral("tessel-save")))
+            return false;
+    return true;
+}
 
 // Runs save with the folder read-only and the file writable. As root,
 // permissions do not bind, so the save runs under an ordinary user's id.
-bool SaveAsOrdinaryUser(const QString& folder, const QString& file, const std::function<bool()>& save)
+bool SaveAsOrdinaryUser(const QString& folder, const QString& file,
+                        const std::function<bool()>& save)
 {
     const bool root = ::geteuid() == 0;
     constexpr uid_t kNobody = 65534;
@@ -100,95 +93,110 @@ class TestSeasonFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void textSeasonPath_data()
+    // Reading stops one byte past the limit.
+    void readLimits()
     {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("text");
-        QTest::newRow("lower") << QStringLiteral("/a/b.bwt") << true;
-        QTest::newRow("upper") << QStringLiteral("C:/A/B.BWT") << true;
-        QTest::newRow("binary") << QStringLiteral("b.bwl") << false;
-        QTest::newRow("dot in the wrong place") << QStringLiteral("b.bw.t") << false;
-        QTest::newRow("longer suffix") << QStringLiteral("b.bwtx") << false;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("f"));
+        const struct {
+            int size, limit; // limit 0: the default
+        } reads[] = {{200'003, 0}, {1000, 1000}, {1001, 1000}, {70'000, 69'999}};
+        for (const auto& r : reads) {
+            QVERIFY(WriteRaw(path, Pattern(r.size)));
+            const bool ok = r.limit == 0 || r.size <= r.limit;
+            const FileReadResult got = r.limit ? ReadWholeFile(path, r.limit) : ReadWholeFile(path);
+            QCOMPARE(got.status, ok ? FileReadStatus::Ok : FileReadStatus::TooLarge);
+            QCOMPARE(got.data, ok ? Pattern(r.size) : QByteArray());
+        }
     }
-    void textSeasonPath()
+
+    // The replacement keeps the old file's permissions; a read-only file is
+    // not replaced at all.
+    void replacementKeepsPermissions()
     {
-        QFETCH(QString, path);
-        QFETCH(bool, text);
-        QCOMPARE(IsTextSeasonPath(path), text);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("season.bwl"));
+        QVERIFY(WriteRaw(path, "old"));
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, mode));
+        QVERIFY(WriteFileAtomically(path, Pattern(100)).ok);
+        QCOMPARE(ReadRaw(path), Pattern(100));
+        const auto userBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+        QCOMPARE(QFile::permissions(path) & ~userBits, mode);
+
+        QFile::setPermissions(path, QFile::ReadOwner);
+        if (QFileInfo(path).isWritable())
+            QSKIP("permissions do not bind this user (running as root?)");
+        const FileWriteResult r = WriteFileAtomically(path, "new");
+        QVERIFY(!r.ok);
+        QCOMPARE(r.reason, qt_error_string(EACCES));
+        QCOMPARE(ReadRaw(path), Pattern(100));
     }
 
     // Every way a file can fail to open, binary and text alike: each answers
     // at once with the message, the path and the reason, and nothing blocks.
     void openFailures_data()
     {
-        QTest::addColumn<QString>("name");  // in the test's folder, or absolute
-        QTest::addColumn<QString>("kind");  // none, file, folder, fifo
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<qint64>("size");   // the file is made this long (sparse)
-        QTest::addColumn<QString>("text");  // the first line
+        QTest::addColumn<QString>("name"); // in the test's folder, or absolute
+        QTest::addColumn<QString>("kind"); // none, file (sparse, size long), letter, folder, fifo
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<QString>("text");   // the first line
         QTest::addColumn<QString>("reason"); // after the path; "-": no second line
-        QTest::addColumn<bool>("listed");   // joins the recent files
-        const QString cannotOpen = QStringLiteral("Cannot open file");
-        const QString invalid = QStringLiteral("Invalid file");
-        const QString missing = qt_error_string(ENOENT);
-        const QString folder = qt_error_string(EISDIR);
+        QTest::addColumn<bool>("listed");    // joins the recent files
+        const QString open = QStringLiteral("Cannot open file"),
+                      bad = QStringLiteral("Invalid file");
+        const QString missing = qt_error_string(ENOENT), folder = qt_error_string(EISDIR);
         const QString special = QStringLiteral("not a regular file");
         const QString tooLarge = QStringLiteral("the file is too large");
-        const QString none = QStringLiteral("none"), file = QStringLiteral("file");
-        const QString fifo = QStringLiteral("fifo"), dir = QStringLiteral("folder");
-        QTest::newRow("missing") << "missing.bwl" << none << QByteArray() << qint64(0) << cannotOpen << missing << false;
-        QTest::newRow("folder") << "sub.bwl" << dir << QByteArray() << qint64(0) << cannotOpen << folder << false;
-        QTest::newRow("FIFO") << "pipe.bwl" << fifo << QByteArray() << qint64(0) << cannotOpen << special << false;
-        QTest::newRow("endless device") << "/dev/zero" << none << QByteArray() << qint64(0) << cannotOpen << special
-                                        << false;
-        QTest::newRow("too short") << "short.bwl" << file << QByteArray() << qint64(151) << invalid << QString()
-                                   << false;
-        QTest::newRow("not a season") << "notes.bwl" << file << QByteArray("Dear secretary, ...") << qint64(19)
-                                      << invalid << QString() << false;
+        const auto row = [](const char* tag, const char* name, const char* kind, qint64 size,
+                            const QString& text, const QString& reason, bool listed = false) {
+            QTest::newRow(tag) << QString::fromLatin1(name) << QString::fromLatin1(kind) << size
+                               << text << reason << listed;
+        };
+        row("missing", "missing.bwl", "none", 0, open, missing);
+        row("folder", "sub.bwl", "folder", 0, open, folder);
+        row("FIFO", "pipe.bwl", "fifo", 0, open, special);
+        row("endless device", "/dev/zero", "none", 0, open, special);
+        row("too short", "short.bwl", "file", 151, bad, QString());
+        row("not a season", "notes.bwl", "letter", 0, bad, QString());
         // Larger than any season the format can describe: refused unread.
-        QTest::newRow("huge") << "huge.bwl" << file << QByteArray() << qint64(kLargestSeasonFileBytes + 1)
-                              << invalid << tooLarge << false;
-        QTest::newRow("missing text") << "missing.BWT" << none << QByteArray() << qint64(0) << cannotOpen << missing
-                                      << false;
-        QTest::newRow("text folder") << "sub.bwt" << dir << QByteArray() << qint64(0) << cannotOpen << folder << false;
-        QTest::newRow("text FIFO") << "pipe.bwt" << fifo << QByteArray() << qint64(0) << cannotOpen << special
-                                   << false;
-        QTest::newRow("text too large") << "big.bwt" << file << QByteArray() << qint64(kMaxReadBytes + 1)
-                                        << cannotOpen << tooLarge << false;
+        row("huge", "huge.bwl", "file", qint64(kLargestSeasonFileBytes + 1), bad, tooLarge);
+        row("missing text", "missing.BWT", "none", 0, open, missing);
+        row("text folder", "sub.bwt", "folder", 0, open, folder);
+        row("text FIFO", "pipe.bwt", "fifo", 0, open, special);
+        row("text too large", "big.bwt", "file", kMaxReadBytes + 1, open, tooLarge);
         // Read, but wrong inside: listed, so that the corrected file is one click away.
-        QTest::newRow("empty text") << "empty.bwt" << file << QByteArray() << qint64(0)
-                                    << "Cannot find Club section" << "-" << true;
+        row("empty text", "EMPTY.BWT", "file", 0, QStringLiteral("Cannot find Club section"),
+            QStringLiteral("-"), true);
     }
     void openFailures()
     {
         QFETCH(QString, name);
         QFETCH(QString, kind);
-        QFETCH(QByteArray, contents);
         QFETCH(qint64, size);
         QFETCH(QString, text);
         QFETCH(QString, reason);
         QFETCH(bool, listed);
         QTemporaryDir dir;
         const QString path = QDir::isAbsolutePath(name) ? name : dir.filePath(name);
-        if (!QFileInfo::exists(path) && kind == QStringLiteral("none") && QDir::isAbsolutePath(name))
-            QSKIP("no such device here");
-        if (kind == QStringLiteral("folder"))
+        if (kind == u"folder")
             QVERIFY(QDir(dir.path()).mkdir(name));
-        if (kind == QStringLiteral("fifo"))
+        if (kind == u"fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        if (kind == QStringLiteral("file")) {
+        if (kind == u"letter")
+            QVERIFY(WriteRaw(path, "Dear secretary, ..."));
+        if (kind == u"file") {
             QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(contents) == contents.size() && f.resize(size));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(size));
         }
         FakeHost host;
         QVERIFY(!OpenSeasonPath(host, path, false));
         QCOMPARE(host.messages.size(), std::size_t(1));
-        QString expected = text;
-        if (reason != QStringLiteral("-"))
-            expected += QLatin1Char('\n') + path + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
-        QCOMPARE(QString::fromStdString(host.messages[0].text), expected);
-        QCOMPARE(host.messages[0].title, reason == QStringLiteral("-") ? std::string("Data error")
-                                                                       : std::string(kDefaultErrorTitle));
+        if (reason != u"-")
+            text += u'\n' + path + (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+        QCOMPARE(QString::fromStdString(host.messages[0].text), text);
+        QCOMPARE(host.messages[0].title,
+                 std::string(reason == u"-" ? "Data error" : kDefaultErrorTitle));
         QCOMPARE(host.messages[0].icon, MessageIcon::Exclamation);
         QCOMPARE(host.recentFiles.size(), std::size_t(listed ? 1 : 0));
         QCOMPARE(host.waitDepth, 0);
@@ -201,7 +209,8 @@ private slots:
         QTest::addColumn<int>("fixtures"); // 0: the small season
         QTest::newRow("plain") << QStringLiteral("season.bwl") << false << 0;
         QTest::newRow("read-only") << QStringLiteral("season.bwl") << true << 0;
-        QTest::newRow("non-ASCII path") << QStringLiteral("\u00C4rger \u20AC \u03A9.bwl") << false << 0;
+        QTest::newRow("non-ASCII path")
+            << QStringLiteral("\u00C4rger \u20AC \u03A9.bwl") << false << 0;
         // Over 64 MiB once saved: whatever the reader takes, it takes back.
         QTest::newRow("45,000 fixtures of 30") << QStringLiteral("big.bwl") << false << 45'000;
     }
@@ -213,21 +222,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         FakeHost host;
-        SeasonPtr season = fixtures ? BuildSeason({0, kMaxTeamSize, fixtures, 2}, host) : MakeSeason(host);
-        QVERIFY(season);
+        SeasonPtr season =
+            fixtures ? BuildSeason({0, kMaxTeamSize, fixtures, 2}, host) : MakeSeason(host);
         season->modified = season->untitled = true;
-
-        int asked = 0;
-        QVERIFY(SaveSeason(host, *season, false, [&] {
-            ++asked;
-            return path;
-        }));
-        QCOMPARE(asked, 1); // untitled: the path is asked for
+        QVERIFY(SaveSeason(host, *season, false, [&] { return path; }));
         QCOMPARE(host.recentFiles, std::vector<std::string>{season->filePath});
         QVERIFY(host.messages.empty());
         QVERIFY(host.waitDepth == 0 && host.waitCalls > 0);
-        const Bytes bytes = SeasonToBytes(*season);
-        QCOMPARE(ReadRaw(path), QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+        QCOMPARE(ReadRaw(path), Saved(*season));
 
         FakeHost reader;
         const SeasonPtr back = OpenSeasonPath(reader, path, readOnly);
@@ -242,27 +244,27 @@ private slots:
         QVERIFY(!back->modified && !back->untitled);
     }
 
+    // Which saves ask for a path, and what a cancelled one leaves (nothing).
     void chooser_data()
     {
         QTest::addColumn<bool>("untitled");
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<bool>("saveAs");
-        QTest::addColumn<bool>("asks");
         QTest::addColumn<bool>("cancel");
-        QTest::newRow("titled, save") << false << false << false << false << false;
-        QTest::newRow("untitled") << true << false << false << true << false;
-        QTest::newRow("read-only") << false << true << false << true << false;
-        QTest::newRow("save as") << false << false << true << true << false;
-        QTest::newRow("untitled, cancelled") << true << false << false << true << true;
-        QTest::newRow("save as, cancelled") << false << false << true << true << true;
+        QTest::newRow("titled, save") << false << false << false << false;
+        QTest::newRow("untitled") << true << false << false << false;
+        QTest::newRow("read-only") << false << true << false << false;
+        QTest::newRow("save as") << false << false << true << false;
+        QTest::newRow("untitled, cancelled") << true << false << false << true;
+        QTest::newRow("save as, cancelled") << false << false << true << true;
     }
     void chooser()
     {
         QFETCH(bool, untitled);
         QFETCH(bool, readOnly);
         QFETCH(bool, saveAs);
-        QFETCH(bool, asks);
         QFETCH(bool, cancel);
+        const bool asks = untitled || readOnly || saveAs;
         QTemporaryDir dir;
         const QString own = dir.filePath(QStringLiteral("own.bwl"));
         const QString chosen = dir.filePath(QStringLiteral("chosen.bwl"));
@@ -282,175 +284,131 @@ private slots:
         QCOMPARE(season->untitled, cancel && untitled);
         QCOMPARE(QFileInfo::exists(chosen), asks && !cancel);
         QCOMPARE(QString::fromStdString(season->filePath), asks && !cancel ? chosen : own);
-        // A cancelled save leaves nothing behind and does no work.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), cancel ? 0 : 1);
         QCOMPARE(host.recentFiles.size(), std::size_t(cancel ? 0 : 1));
         if (cancel)
             QCOMPARE(host.waitCalls, 0);
     }
 
-    // Every way a save can fail: the user is told where and why, the old file
-    // is exactly as it was, nothing is left beside it, and the season keeps
-    // its own path (a failed Save As adopts nothing).
-    void saveFailures_data()
+    // Saving over an old file keeps its bytes as <file>.bak (one generation).
+    // Every way a save can fail: the user is told where and why, the file and
+    // an older backup stay exactly as they were, no temporary file is left,
+    // and the season keeps its own path (a failed Save As adopts nothing).
+    void saveOverAnOldFile_data()
     {
-        QTest::addColumn<QString>("place"); // where the file goes
-        QTest::addColumn<int>("fixtures");  // of 30 positions; 0: the small season
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("place");  // where the file goes
+        QTest::addColumn<bool>("old");       // an old file, as large as the new, stands there
+        QTest::addColumn<QString>("backup"); // what stands at <file>.bak: "", file, folder, link
+        QTest::addColumn<QString>("full");   // the disk fills: "", at the start, in the
+                                             // backup or in the new file
+        QTest::addColumn<int>("fixtures");   // of 30 positions; 0: the small season
+        QTest::addColumn<QString>("reason"); // "" when the save succeeds
         const QString full = qt_error_string(ENOSPC);
-        QTest::newRow("missing folder") << "nowhere/s.bwl" << 0 << qt_error_string(ENOENT);
-        QTest::newRow("a folder") << "sub" << 0 << qt_error_string(EISDIR);
-        QTest::newRow("read-only folder") << "locked/s.bwl" << 0 << "the folder cannot be written to";
-        QTest::newRow("full disk, small season") << "full:0" << 0 << full;
-        QTest::newRow("full disk, large season") << "full:70000" << 100 << full;
-        QTest::newRow("full tmpfs, small season") << "tmpfs" << 0 << full;
-        QTest::newRow("full tmpfs, large season") << "tmpfs" << 100 << full;
-        QTest::newRow("more fixtures than the file holds") << "s.bwl" << 65'536 << "the season is too large for a season file";
+        const QString bak = QStringLiteral("the backup s.bwl.bak could not be written: ") + full;
+        const QString notRegular = QStringLiteral("the backup s.bwl.bak is not a regular file");
+        const auto row = [](const char* tag, const char* place, bool old, const char* backup,
+                            const char* fills, int fixtures, const QString& reason) {
+            QTest::newRow(tag) << QString::fromLatin1(place) << old << QString::fromLatin1(backup)
+                               << QString::fromLatin1(fills) << fixtures << reason;
+        };
+        row("first save: no backup", "s.bwl", false, "", "", 0, {});
+        row("previous bytes kept", "s.bwl", true, "", "", 0, {});
+        row("older backup replaced", "s.bwl", true, "file", "", 0, {});
+        row("missing folder", "nowhere/s.bwl", false, "", "", 0, qt_error_string(ENOENT));
+        row("a folder", "s.bwl", false, "", "", 0, qt_error_string(EISDIR));
+        row("read-only folder", "locked/s.bwl", true, "", "", 0,
+            QStringLiteral(
+                "the backup s.bwl.bak could not be written: the folder cannot be written to"));
+        row("a folder in the backup's place", "s.bwl", true, "folder", "", 0, notRegular);
+        row("a link in the backup's place", "s.bwl", true, "link", "", 0, notRegular);
+        row("full at the start", "s.bwl", true, "", "start", 0, bak);
+        row("full in the backup", "s.bwl", true, "file", "backup", 0, bak);
+        row("full in the backup, large season", "s.bwl", true, "", "backup", 100, bak);
+        row("full in the new file", "s.bwl", true, "file", "new", 0, full);
+        row("more fixtures than the file holds", "s.bwl", true, "", "", 65'536,
+            QStringLiteral("the season is too large for a season file"));
     }
-    void saveFailures()
+    void saveOverAnOldFile()
     {
         QFETCH(QString, place);
+        QFETCH(bool, old);
+        QFETCH(QString, backup);
+        QFETCH(QString, full);
         QFETCH(int, fixtures);
         QFETCH(QString, reason);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
         FakeHost host;
         SeasonPtr season = fixtures > kMaxFixtures ? BuildSeason({0, 1, 1, 1}, host)
-                           : fixtures               ? BuildSeason({0, kMaxTeamSize, fixtures, 20}, host)
-                                                    : MakeSeason(host);
-        QVERIFY(season);
+                           : fixtures ? BuildSeason({0, kMaxTeamSize, fixtures, 20}, host)
+                                      : MakeSeason(host);
         while (season->fixtures.size() < std::size_t(fixtures))
             season->fixtures.push_back(std::make_unique<Fixture>(*season->fixtures[0]));
         const QString own = dir.filePath(QStringLiteral("own.bwl"));
         season->filePath = own.toStdString();
-        season->modified = true;
         season->untitled = false;
+        season->modified = true;
+        const QByteArray now = Saved(*season);
+        const QByteArray before(std::max<qsizetype>(now.size(), 1), 'o');
 
-        // The old file: as large as the new one, so that only a full disk stops it.
-        const Bytes bytes = SeasonToBytes(*season);
-        const QByteArray old(qsizetype(bytes.size()), 'o');
         QString folder = dir.path();
-        QString target = dir.filePath(place);
-        std::unique_ptr<TinyDisk> disk;
-        std::unique_ptr<FullDisk> full;
-        if (place == QStringLiteral("tmpfs")) {
-            disk = std::make_unique<TinyDisk>(dir.filePath(QStringLiteral("disk")));
-            if (!disk->mounted)
-                QSKIP("cannot mount a tmpfs here");
-            folder = disk->path;
-            target = disk->path + QStringLiteral("/s.bwl");
-        } else if (place.startsWith(QStringLiteral("full:"))) {
-            target = dir.filePath(QStringLiteral("s.bwl"));
-            full = std::make_unique<FullDisk>(place.mid(5).toLongLong());
-        } else if (place.startsWith(QStringLiteral("locked/"))) {
-            folder = dir.filePath(QStringLiteral("locked"));
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        if (place.contains(u'/')) {
+            folder = dir.filePath(place.section(u'/', 0, 0));
         }
-        const bool oldExists = !place.startsWith(QStringLiteral("nowhere")) && place != QStringLiteral("sub");
-        if (oldExists) {
-            QFile f(target); // written past any full disk of the test
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size() && f.flush());
-        }
-        if (disk)
-            disk->Fill();
+        if (place.startsWith(u"locked"))
+            QVERIFY(QDir().mkdir(folder));
+        const QString target = folder + QStringLiteral("/s.bwl");
+        const QString bak = target + QStringLiteral(".bak");
+        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
+        if (old)
+            QVERIFY(WriteRaw(target, before));
+        else if (reason == qt_error_string(EISDIR))
+            QVERIFY(QDir().mkdir(target));
+        if (backup == u"file")
+            QVERIFY(WriteRaw(bak, "older"));
+        if (backup == u"folder")
+            QVERIFY(QDir().mkdir(bak));
+        if (backup == u"link")
+            QVERIFY(WriteRaw(elsewhere, "linked") && QFile::link(elsewhere, bak));
 
-        bool saved = true;
-        if (place.startsWith(QStringLiteral("locked/"))) {
+        const auto save = [&] { return SaveSeason(host, *season, true, [&] { return target; }); };
+        bool saved = false;
+        if (place.startsWith(u"locked")) {
             // The file may be written, its folder not: still nothing is written in place.
-            saved = SaveAsOrdinaryUser(folder, target, [&] {
-                return SaveSeason(host, *season, true, [&] { return target; });
-            });
+            saved = SaveAsOrdinaryUser(folder, target, save);
         } else {
-            saved = SaveSeason(host, *season, true, [&] { return target; });
+            const qsizetype room = full == u"start"    ? 0
+                                   : full == u"backup" ? before.size() / 2
+                                   : full == u"new"    ? before.size() + now.size() / 2
+                                                       : qsizetype(1) << 40;
+            const FullDisk disk(room);
+            saved = save();
         }
-        QVERIFY(!saved);
-        // With an old file, the first thing written is its backup.
-        if (oldExists && fixtures <= kMaxFixtures)
-            reason = QStringLiteral("the backup %1.bak could not be written: %2").arg(QFileInfo(target).fileName(), reason);
-        QCOMPARE(host.Texts(), std::vector<std::string>{
-                                   FileFailureText("Cannot write file", target, reason)});
-        QVERIFY(!QFileInfo::exists(target + QStringLiteral(".bak")));
+        QCOMPARE(saved, reason.isEmpty());
+        QCOMPARE(host.waitDepth, 0);
+        QVERIFY(NoTemporaries(folder));
+        if (saved) {
+            QVERIFY(host.messages.empty());
+            QVERIFY(ReadRaw(target) == now);
+            QCOMPARE(ReadRaw(bak), old ? before : QByteArray("<unreadable>"));
+            QCOMPARE(host.recentFiles, std::vector<std::string>{target.toStdString()});
+            QCOMPARE(QString::fromStdString(season->filePath), target);
+            return;
+        }
+        QCOMPARE(host.Texts(),
+                 std::vector<std::string>{FileFailureText("Cannot write file", target, reason)});
         QCOMPARE(host.messages[0].title, std::string(kDefaultErrorTitle));
         QCOMPARE(QString::fromStdString(season->filePath), own);
         QVERIFY(season->modified);
         QVERIFY(host.recentFiles.empty());
-        QCOMPARE(host.waitDepth, 0);
-        if (oldExists)
-            QVERIFY(ReadRaw(target) == old);
-        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        for (const QString& entry : left)
-            QVERIFY2(!entry.contains(QStringLiteral("tessel-save")), qPrintable(entry));
-    }
-
-    // The previous content of a saved file is kept as <file>.bak, one
-    // generation; when the backup cannot be made, or the new file cannot be
-    // written after it, the file and the old backup stay exactly as they were.
-    void backupOnSave_data()
-    {
-        QTest::addColumn<QString>("before"); // the file's old content; "" for none
-        QTest::addColumn<QString>("backup"); // what stands at <file>.bak: "", "file", "folder", "link"
-        QTest::addColumn<int>("room");       // bytes the disk takes; -1: no limit
-        QTest::addColumn<QString>("reason"); // "" when the save succeeds
-        QTest::newRow("first save: no backup") << "" << "" << -1 << "";
-        QTest::newRow("previous bytes kept") << "old" << "" << -1 << "";
-        QTest::newRow("older backup replaced") << "old" << "file" << -1 << "";
-        QTest::newRow("a folder in the backup's place") << "old" << "folder" << -1
-                                                        << "the backup s.bwl.bak is not a regular file";
-        QTest::newRow("a link in the backup's place") << "old" << "link" << -1
-                                                      << "the backup s.bwl.bak is not a regular file";
-        QTest::newRow("disk full at the backup") << "old" << "file" << 2
-                                                 << QStringLiteral("the backup s.bwl.bak could not be written: ") + qt_error_string(ENOSPC);
-        QTest::newRow("disk full at the new file") << "old" << "file" << 3 + 10 << qt_error_string(ENOSPC);
-    }
-    void backupOnSave()
-    {
-        QFETCH(QString, before);
-        QFETCH(QString, backup);
-        QFETCH(int, room);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("s.bwl"));
-        const QString bak = target + QStringLiteral(".bak");
-        const QString elsewhere = dir.filePath(QStringLiteral("elsewhere"));
-        if (!before.isEmpty())
-            QVERIFY(WriteRaw(target, before.toLatin1()));
-        if (backup == u"file")
-            QVERIFY(WriteRaw(bak, "older"));
-        if (backup == u"folder")
-            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("s.bwl.bak")));
-        if (backup == u"link")
-            QVERIFY(WriteRaw(elsewhere, "linked") && QFile::link(elsewhere, bak));
-
-        FakeHost host;
-        SeasonPtr season = MakeSeason(host);
-        bool saved = false;
-        {
-            std::unique_ptr<FullDisk> full;
-            if (room >= 0)
-                full = std::make_unique<FullDisk>(room);
-            saved = SaveSeason(host, *season, true, [&] { return target; });
-        }
-        QCOMPARE(saved, reason.isEmpty());
-        const Bytes bytes = SeasonToBytes(*season);
-        const QByteArray now(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-        if (saved) {
-            QVERIFY(host.Texts().empty());
-            QVERIFY(ReadRaw(target) == now);
-            QCOMPARE(QFileInfo::exists(bak), !before.isEmpty());
-            if (!before.isEmpty())
-                QCOMPARE(ReadRaw(bak), before.toLatin1());
-            return;
-        }
-        QCOMPARE(host.Texts(), std::vector<std::string>{FileFailureText("Cannot write file", target, reason)});
-        QCOMPARE(ReadRaw(target), before.toLatin1());
+        if (old)
+            QVERIFY(ReadRaw(target) == before);
+        QCOMPARE(QFileInfo::exists(bak), !backup.isEmpty());
         if (backup == u"file")
             QCOMPARE(ReadRaw(bak), QByteArray("older"));
         QCOMPARE(QFileInfo(bak).isDir(), backup == u"folder");
         QCOMPARE(QFileInfo(bak).isSymLink(), backup == u"link");
         if (backup == u"link")
             QCOMPARE(ReadRaw(elsewhere), QByteArray("linked"));
-        for (const QString& entry : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-            QVERIFY2(!entry.contains(QStringLiteral("tessel-save")), qPrintable(entry));
     }
 
     // Saves that a crash cut short leave a temporary file; the next save of the
@@ -459,21 +417,19 @@ private slots:
     {
         QTemporaryDir dir;
         const QString prefix = TemporarySavePrefix(QStringLiteral("s.bwl"));
-        const QStringList leftovers{prefix + QStringLiteral("a1B2c3"), prefix + QStringLiteral("ZZZZZZ")};
-        const QStringList others{prefix + QStringLiteral("a1B2c"), prefix + QStringLiteral("a1B2c3d"),
-                                 prefix + QStringLiteral("a1-2c3"), QStringLiteral("s.bwl.a1B2c3"),
-                                 TemporarySavePrefix(QStringLiteral("t.bwl")) + QStringLiteral("a1B2c3")};
-        for (const QString& name : leftovers + others)
+        QStringList others{prefix + QStringLiteral("a1B2c"), prefix + QStringLiteral("a1B2c3d"),
+                           prefix + QStringLiteral("a1-2c3"), QStringLiteral("s.bwl.a1B2c3"),
+                           TemporarySavePrefix(QStringLiteral("t.bwl")) + QStringLiteral("a1B2c3")};
+        for (const QString& name : others + QStringList{prefix + QStringLiteral("a1B2c3"),
+                                                        prefix + QStringLiteral("ZZZZZZ")})
             QVERIFY(WriteRaw(dir.filePath(name), "x"));
         FakeHost host;
         SeasonPtr season = MakeSeason(host);
-        QVERIFY(SaveSeason(host, *season, true, [&] { return dir.filePath(QStringLiteral("s.bwl")); }));
-        QStringList expected = others;
-        expected << QStringLiteral("s.bwl");
-        expected.sort();
-        QStringList found = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-        found.sort();
-        QCOMPARE(found, expected);
+        QVERIFY(
+            SaveSeason(host, *season, true, [&] { return dir.filePath(QStringLiteral("s.bwl")); }));
+        others << QStringLiteral("s.bwl");
+        others.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), others);
     }
 
     void relativePathBecomesAbsolute()
@@ -492,17 +448,16 @@ private slots:
         QCOMPARE(QString::fromStdString(back->filePath), absolute);
     }
 
-
-    // The real import: a good text file gives an untitled season and joins
-    // the recent files.
+    // A good text file gives an untitled season and joins the recent files.
     void textImportThroughOpen()
     {
         QTemporaryDir dir;
         FakeHost host;
         const QString good = dir.filePath(QStringLiteral("club.bwt"));
-        QVERIFY(WriteRaw(good, QByteArray("[Club]\n\"Riverside BC\" \"District\" \"Two\" \"1\" \"1\" \"Aggregate\"\n"
-                                          "[Players]\n\"A. Brown\"\n[Matches]\n\"home\" \"Hillside\" \"3/5/2008\"\n"
-                                          "\"A. Brown\" \"21\" \"E. Fox\" \"15\"\n")));
+        QVERIFY(WriteRaw(good,
+                         "[Club]\n\"Riverside BC\" \"District\" \"Two\" \"1\" \"1\" "
+                         "\"Aggregate\"\n[Players]\n\"A. Brown\"\n[Matches]\n\"home\" "
+                         "\"Hillside\" \"3/5/2008\"\n\"A. Brown\" \"21\" \"E. Fox\" \"15\"\n"));
         const SeasonPtr season = OpenSeasonPath(host, good, false);
         QVERIFY(season);
         QVERIFY(host.messages.empty());

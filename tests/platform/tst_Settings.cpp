@@ -10,16 +10,12 @@
 #include "platform/PrintSetup.h"
 #include "platform/Settings.h"
 #include "support/FullDisk.h"
+#include "support/Golden.h"
 
 namespace {
 
 // Marks a store that has no file at all, as opposed to an empty one.
 const QByteArray kNoFile = QByteArrayLiteral("<no file>");
-
-QByteArray Utf8(std::string_view s)
-{
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 } // namespace
 
@@ -28,32 +24,64 @@ class TestSettings : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;
 
-    QString UserRoot() const { return dir_->filePath(QStringLiteral("user")); }
-    QString MachineRoot() const { return dir_->filePath(QStringLiteral("machine")); }
-    static QString FileUnder(const QString& root)
+    QString Root(bool user) const { return dir_->filePath(user ? u"user"_qs : u"machine"_qs); }
+    QString File(bool user = true) const
     {
-        return root + QStringLiteral("/Orvane/Tessel.conf");
+        return Root(user) + QStringLiteral("/Orvane/Tessel.conf");
     }
+    SettingsStore Store() const { return SettingsStore(Root(true), Root(false)); }
 
-    // Writes a store file by hand, as another program or an administrator would.
-    static void Put(const QString& root, const QByteArray& ini)
+    // Writes the store files by hand, as another program or an administrator would.
+    void Put(const QByteArray& user, const QByteArray& machine = kNoFile)
     {
-        if (ini == kNoFile)
-            return;
-        QVERIFY(QDir().mkpath(root + QStringLiteral("/Orvane")));
-        QFile f(FileUnder(root));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(ini), ini.size());
+        for (bool isUser : {true, false}) {
+            const QByteArray& ini = isUser ? user : machine;
+            if (ini == kNoFile)
+                continue;
+            QVERIFY(QDir().mkpath(QFileInfo(File(isUser)).path()));
+            QFile f(File(isUser));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ini) == ini.size());
+        }
+        SetSettingsStore(std::make_unique<SettingsStore>(Root(true), Root(false)));
     }
-
-    SettingsStore Store() const { return SettingsStore(UserRoot(), MachineRoot()); }
+    // What each reader makes of the store, a line each.
+    std::string Answers() const
+    {
+        const Preferences p = LoadPreferences();
+        const GridFontSettings f = LoadGridFontSettings();
+        const std::string font =
+            Store().ReadText(kSettingsKey, kFontNameSetting, "Times New Roman", 32);
+        const std::string fontIn4 =
+            Store().ReadText(kSettingsKey, kFontNameSetting, "Times New Roman", 4);
+        return QStringLiteral("  number %1 | text %2 | in 4 characters %3\n"
+                              "  preferences %4 %5 %6 %7 %8 | on paper %9 %10\n"
+                              "  grid font %11 %12 %13 %14\n")
+            .arg(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 3))
+            .arg(QString::fromStdString(font), QString::fromStdString(fontIn4))
+            .arg(p.minGames)
+            .arg(p.homeOnLeftScreen)
+            .arg(p.homeOnLeftPrinter)
+            .arg(p.highlightLosses)
+            .arg(p.minPrintScale)
+            .arg(TeamPrintOptionsFrom(p).grid.minGames)
+            .arg(MinGamesForRanking(p.minGames))
+            .arg(QString::fromStdString(f.faceName))
+            .arg(f.height)
+            .arg(f.weight)
+            .arg(int(f.italic))
+            .toStdString();
+    }
+    QByteArray Contents() const
+    {
+        QFile f(File());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : kNoFile;
+    }
 
 private slots:
     void init()
     {
         // A fresh directory per case: Qt caches parsed INI files by name.
         dir_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(dir_->isValid());
     }
     void cleanup()
     {
@@ -61,248 +89,106 @@ private slots:
         dir_.reset();
     }
 
-    void readNumber_data()
+    // The cases of tests/data/platform/settings.txt: "== name", then the lines
+    // of the store files ("user: ..." or "machine: ...", a bare "user:" for an
+    // empty file); below each case, every reader's answer. The user's value wins
+    // over the machine's, which wins over the default; a value that is not what
+    // was asked for counts as missing.
+    void readers()
     {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QByteArray>("machine");
-        QTest::addColumn<int>("expected"); // default is 3
-        using B = QByteArray;
-        const B five("MinGames=5\n");
-        QTest::newRow("empty store") << kNoFile << kNoFile << 3;
-        QTest::newRow("machine-wide only") << kNoFile << five << 5;
-        QTest::newRow("both: user wins") << B("MinGames=7\n") << five << 7;
-        QTest::newRow("user zero still wins") << B("MinGames=0\n") << five << 0;
-        QTest::newRow("non-numeric user, machine") << B("MinGames=abc\n") << five << 5;
-        QTest::newRow("trailing text") << B("MinGames=12abc\n") << five << 5;
-        QTest::newRow("unsigned beyond int, bit for bit") << B("MinGames=4294967295\n") << five << -1;
-        QTest::newRow("beyond 32 bits") << B("MinGames=4294967296\n") << five << 5;
-        QTest::newRow("empty text") << B("MinGames=\n") << five << 5;
-        QTest::newRow("other group only") << B("[Other]\nMinGames=9\n") << kNoFile << 3;
-    }
-    void readNumber()
-    {
-        QFETCH(QByteArray, user);
-        QFETCH(QByteArray, machine);
-        QFETCH(int, expected);
-        Put(UserRoot(), user);
-        Put(MachineRoot(), machine);
-        QCOMPARE(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 3), expected);
-    }
-
-    void readText_data()
-    {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QByteArray>("machine");
-        QTest::addColumn<QByteArray>("defaultValue");
-        QTest::addColumn<int>("capacity");
-        QTest::addColumn<QByteArray>("expected");
-        using B = QByteArray;
-        const B tnr("Times New Roman"), courier("FontName=Courier\n"), wide("a\xF0\x9F\x98\x80" "b");
-        QTest::newRow("empty store") << kNoFile << kNoFile << tnr << 32 << tnr;
-        QTest::newRow("user") << B("FontName=Arial\n") << courier << tnr << 32 << B("Arial");
-        QTest::newRow("empty user falls back to machine") << B("FontName=\n") << courier << tnr << 32 << B("Courier");
-        QTest::newRow("empty user falls back to default") << B("FontName=\n") << kNoFile << tnr << 32 << tnr;
-        QTest::newRow("31 characters fit") << B("FontName=" + B(31, 'a') + "\n") << kNoFile << tnr << 32 << B(31, 'a');
-        QTest::newRow("32 characters count as missing")
-            << B("FontName=" + B(32, 'a') + "\n") << courier << tnr << 32 << B("Courier");
-        // Capacities count characters, not UTF-8 bytes.
-        QTest::newRow("accented fit by characters")
-            << B("FontName=\xC3\xA9\xC3\xA9\xC3\xA9\n") << kNoFile << tnr << 4 << B("\xC3\xA9\xC3\xA9\xC3\xA9");
-        QTest::newRow("default not cut inside a character") << kNoFile << kNoFile << wide << 3 << B("a\xF0\x9F\x98\x80");
-        QTest::newRow("list is not a text") << B("FontName=Times, Bold\n") << courier << tnr << 32 << B("Courier");
-    }
-    void readText()
-    {
-        QFETCH(QByteArray, user);
-        QFETCH(QByteArray, machine);
-        QFETCH(QByteArray, defaultValue);
-        QFETCH(int, capacity);
-        QFETCH(QByteArray, expected);
-        Put(UserRoot(), user);
-        Put(MachineRoot(), machine);
-        QCOMPARE(Utf8(Store().ReadText(kSettingsKey, kFontNameSetting, defaultValue.toStdString(),
-                                       static_cast<std::size_t>(capacity))),
-                 expected);
+        QFile file(QStringLiteral(TESSEL_TEST_DATA "/platform/settings.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = file.readAll().split('\n');
+        lines << "==";
+        std::string out;
+        QByteArray ini[2];
+        bool given[2] = {false, false};
+        for (const QByteArray& line : lines) {
+            const int which = line.startsWith("user:") ? 0 : line.startsWith("machine:") ? 1 : -1;
+            if (which >= 0) {
+                const QByteArray value = line.mid(line.indexOf(':') + 1).trimmed();
+                ini[which] += value.isEmpty() ? value : value + '\n';
+                given[which] = true;
+                out += line.toStdString() + '\n';
+            }
+            if (!line.startsWith("=="))
+                continue;
+            if (!out.empty()) {
+                Put(given[0] ? ini[0] : kNoFile, given[1] ? ini[1] : kNoFile);
+                out += Answers();
+                init();
+            }
+            if (line.size() > 2)
+                out += line.toStdString() + '\n';
+            ini[0] = ini[1] = {};
+            given[0] = given[1] = false;
+        }
+        TESSEL_COMPARE_GOLDEN("platform/settings-read.txt", out);
     }
 
-    void textsRoundTrip_data()
+    void defaultNotCutInsideACharacter()
     {
-        QTest::addColumn<QByteArray>("text");
-        QTest::newRow("comma") << QByteArray("Times, Bold");
-        QTest::newRow("quotes and backslash") << QByteArray("a \"b\" \\c");
-        QTest::newRow("non-ASCII") << QByteArray("\xC3\x84rger \xE2\x82\xAC");
-    }
-    void textsRoundTrip()
-    {
-        QFETCH(QByteArray, text);
-        QVERIFY(Store().WriteText(kSettingsKey, "File1", text.toStdString()));
-        QCOMPARE(Utf8(Store().ReadText(kSettingsKey, "File1", "default", 261)), text);
+        QCOMPARE(Store().ReadText(kSettingsKey, kFontNameSetting,
+                                  "a\xF0\x9F\x98\x80"
+                                  "b",
+                                  3),
+                 std::string("a\xF0\x9F\x98\x80"));
     }
 
-    void writesGoToUserOnly()
+    // Writes go to the user's file only, keep what else it holds, and read back.
+    void writesRoundTrip()
     {
-        Put(MachineRoot(), "MinGames=5\n");
-        QVERIFY(Store().WriteNumber(kSettingsKey, kHighlightLossesSetting, -2147483647 - 1));
-        QVERIFY(Store().WriteText(kSettingsKey, kFontNameSetting, "Arial"));
-        QFile machine(FileUnder(MachineRoot()));
+        Put(kNoFile, "MinGames=5\n");
+        QVERIFY(Store().WriteNumber(kSettingsKey, kHighlightLossesSetting, INT_MIN));
+        for (const char* text : {"Times, Bold", "a \"b\" \\c", "\xC3\x84rger \xE2\x82\xAC"}) {
+            QVERIFY(Store().WriteText(kSettingsKey, "File1", text));
+            QCOMPARE(Store().ReadText(kSettingsKey, "File1", "default", 261), std::string(text));
+        }
+        QFile machine(File(false));
         QVERIFY(machine.open(QIODevice::ReadOnly));
         QCOMPARE(machine.readAll(), QByteArray("MinGames=5\n"));
-        QVERIFY(QFileInfo::exists(FileUnder(UserRoot())));
-        // The other values already in the user's file are kept, the smallest number intact.
-        QCOMPARE(Store().ReadNumber(kSettingsKey, kHighlightLossesSetting, 0), -2147483647 - 1);
+        QCOMPARE(Store().ReadNumber(kSettingsKey, kHighlightLossesSetting, 0), INT_MIN);
+        QCOMPARE(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 0), 5);
     }
 
-    void failedWrites_data()
+    // A failed write says so and leaves the file as it was: where the store
+    // cannot be, on a full disk, and when Qt would rewrite an unparsable file
+    // in its own form, dropping what it could not parse.
+    void failedWritesKeepTheOldFile_data()
     {
-        QTest::addColumn<bool>("rootIsAFile"); // else the store file is a directory
-        QTest::newRow("root is a file") << true;
-        QTest::newRow("store file is a directory") << false;
+        QTest::addColumn<QString>("blocker");
+        QTest::addColumn<QByteArray>("before");
+        QTest::newRow("root is a file") << "root" << kNoFile;
+        QTest::newRow("store file is a folder") << "folder" << kNoFile;
+        QTest::newRow("full disk")
+            << "full" << QByteArray("[General]\nFontName=Arial\nMinGames=4\n");
+        QTest::newRow("unparsable") << "" << QByteArray("[broken\nMinGames=4\n");
     }
-    void failedWrites()
+    void failedWritesKeepTheOldFile()
     {
-        QFETCH(bool, rootIsAFile);
-        QFile f(UserRoot());
-        QVERIFY(rootIsAFile ? f.open(QIODevice::WriteOnly) : QDir().mkpath(FileUnder(UserRoot())));
-        SettingsStore store = Store();
-        QVERIFY(!store.WriteNumber(kSettingsKey, kMinGamesSetting, 5));
-        QVERIFY(!store.WriteText(kSettingsKey, kFontNameSetting, "Arial"));
-        // Readers stay silent and fall back.
-        QCOMPARE(store.ReadNumber(kSettingsKey, kMinGamesSetting, 3), 3);
-    }
-
-    void fullDiskKeepsTheOldFile()
-    {
-        const QByteArray before("[General]\nFontName=Arial\nMinGames=4\n");
-        Put(UserRoot(), before);
+        QFETCH(QString, blocker);
+        QFETCH(QByteArray, before);
+        Put(before);
+        QFile f(Root(true));
+        QVERIFY(blocker != u"root" || f.open(QIODevice::WriteOnly));
+        QVERIFY(blocker != u"folder" || QDir().mkpath(File()));
         {
-            const FullDisk full(0);
+            std::unique_ptr<FullDisk> full;
+            if (blocker == u"full")
+                full = std::make_unique<FullDisk>(0);
             QVERIFY(!Store().WriteNumber(kSettingsKey, kMinGamesSetting, 5));
+            QVERIFY(!Store().WriteText(kSettingsKey, kFontNameSetting, "Courier"));
         }
-        QFile f(FileUnder(UserRoot()));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before);
-        QVERIFY(Store().WriteNumber(kSettingsKey, kMinGamesSetting, 5));
-        QCOMPARE(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 3), 5);
-        QCOMPARE(Store().ReadText(kSettingsKey, kFontNameSetting, "", 32), std::string("Arial"));
+        QCOMPARE(Contents(), before);
+        if (blocker == u"full") {
+            QVERIFY(Store().WriteNumber(kSettingsKey, kMinGamesSetting, 5));
+            QCOMPARE(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 3), 5);
+            QCOMPARE(Store().ReadText(kSettingsKey, kFontNameSetting, "", 32),
+                     std::string("Arial"));
+        } else if (blocker != u"") {
+            QCOMPARE(Store().ReadNumber(kSettingsKey, kMinGamesSetting, 3), 3);
+        }
     }
-
-    void unparsableUserFileIsNotRewritten()
-    {
-        // Qt would rewrite it in its own form, dropping what it could not parse.
-        const QByteArray broken("[broken\nMinGames=4\n");
-        Put(UserRoot(), broken);
-        QVERIFY(!Store().WriteNumber(kSettingsKey, kMinGamesSetting, 5));
-        QFile f(FileUnder(UserRoot()));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), broken);
-    }
-
-    void preferences_data()
-    {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QByteArray>("machine");
-        QTest::addColumn<uint>("minGames");
-        QTest::addColumn<uint>("homeOnLeftScreen");
-        QTest::addColumn<uint>("homeOnLeftPrinter");
-        QTest::addColumn<uint>("highlightLosses");
-        QTest::addColumn<double>("minPrintScale");
-        QTest::newRow("defaults") << kNoFile << kNoFile << 3u << 0u << 1u << 0u << 0.70;
-        QTest::newRow("user values")
-            << QByteArray("MinGames=5\nHomeOnLeftScreen=1\nHomeOnLeftPrinter=0\n"
-                          "HighlightLosses=12\nMinPrintScale=85\n")
-            << kNoFile << 5u << 1u << 0u << 12u << 0.85;
-        QTest::newRow("mixed layers")
-            << QByteArray("HomeOnLeftScreen=abc\nMinPrintScale=50\n")
-            << QByteArray("HomeOnLeftScreen=1\nMinGames=6\n") << 6u << 1u << 1u << 0u << 0.50;
-        // MinGames is unsigned and never reset; the print scale keeps to 1..100 %.
-        QTest::newRow("unsigned MinGames, scale 1")
-            << QByteArray("MinGames=3000000000\nMinPrintScale=1\n") << kNoFile << 3000000000u << 0u << 1u
-            << 0u << 0.01;
-        QTest::newRow("scale 100") << QByteArray("MinPrintScale=100\n") << kNoFile << 3u << 0u << 1u << 0u << 1.0;
-        QTest::newRow("scale 0") << QByteArray("MinPrintScale=0\n") << kNoFile << 3u << 0u << 1u << 0u << 0.70;
-        QTest::newRow("scale 101") << QByteArray("MinPrintScale=101\n") << kNoFile << 3u << 0u << 1u << 0u << 0.70;
-        QTest::newRow("scale -100") << QByteArray("MinPrintScale=-100\n") << kNoFile << 3u << 0u << 1u << 0u
-                                    << 0.70;
-    }
-    void preferences()
-    {
-        QFETCH(QByteArray, user);
-        QFETCH(QByteArray, machine);
-        Put(UserRoot(), user);
-        Put(MachineRoot(), machine);
-        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
-        const Preferences p = LoadPreferences();
-        QTEST(uint(p.minGames), "minGames");
-        QTEST(uint(p.homeOnLeftScreen), "homeOnLeftScreen");
-        QTEST(uint(p.homeOnLeftPrinter), "homeOnLeftPrinter");
-        QTEST(uint(p.highlightLosses), "highlightLosses");
-        QTEST(p.minPrintScale, "minPrintScale");
-    }
-
-    // The printed team results rank players with the MinGames the screen
-    // uses: a stored value beyond the largest int is the largest int, never
-    // a negative "no minimum".
-    void minGamesOnPaper_data()
-    {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<int>("minGames");
-        QTest::newRow("zero") << QByteArray("MinGames=0\n") << 0;
-        QTest::newRow("largest int") << QByteArray("MinGames=2147483647\n") << INT_MAX;
-        QTest::newRow("2^31") << QByteArray("MinGames=-2147483648\n") << INT_MAX;
-        QTest::newRow("2^32 - 1") << QByteArray("MinGames=-1\n") << INT_MAX;
-    }
-    void minGamesOnPaper()
-    {
-        QFETCH(QByteArray, user);
-        Put(UserRoot(), user);
-        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
-        const Preferences p = LoadPreferences();
-        QTEST(TeamPrintOptionsFrom(p).grid.minGames, "minGames");
-        QTEST(MinGamesForRanking(p.minGames), "minGames");
-    }
-
-    void gridFont_data()
-    {
-        QTest::addColumn<QByteArray>("user");
-        QTest::addColumn<QByteArray>("face");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("weight");
-        QTest::addColumn<bool>("italic");
-        QTest::newRow("defaults") << kNoFile << QByteArray("Times New Roman") << -40 << 400
-                                  << false;
-        QTest::newRow("stored")
-            << QByteArray("FontName=Arial\nFontHeight=50\nFontWeight=700\nFontItalic=1\n")
-            << QByteArray("Arial") << 50 << 700 << true;
-        const QByteArray tnr("Times New Roman");
-        // Heights -1000..-10 and 10..1000, weights 1..1000; anything else is the default.
-        const struct { const char* name; int height, weight, readHeight, readWeight; } sizes[] = {
-            {"smallest", -10, 1, -10, 1},       {"largest", -1000, 1000, -1000, 1000},
-            {"cell 10", 10, 400, 10, 400},      {"cell 1000", 1000, 400, 1000, 400},
-            {"-9, weight 0", -9, 0, -40, 400},  {"9, weight 1001", 9, 1001, -40, 400},
-            {"-1001", -1001, 400, -40, 400},    {"1001", 1001, 400, -40, 400},
-            {"0", 0, 400, -40, 400},            {"-2000", -2000, 400, -40, 400},
-            {"largest int", 2147483647, -5, -40, 400},
-        };
-        for (const auto& r : sizes)
-            QTest::newRow(r.name) << ("FontHeight=" + QByteArray::number(r.height) + "\nFontWeight=" +
-                                      QByteArray::number(r.weight) + "\n")
-                                  << tnr << r.readHeight << r.readWeight << false;
-        QTest::newRow("italic reads the low byte only")
-            << QByteArray("FontItalic=256\n") << QByteArray("Times New Roman") << -40 << 400
-            << false;
-    }
-    void gridFont()
-    {
-        QFETCH(QByteArray, user);
-        Put(UserRoot(), user);
-        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
-        const GridFontSettings f = LoadGridFontSettings();
-        QTEST(Utf8(f.faceName), "face");
-        QTEST(int(f.height), "height");
-        QTEST(int(f.weight), "weight");
-        QTEST(f.italic, "italic");
-    }
-
 };
 
 TESSEL_TEST(TestSettings)
