@@ -8,10 +8,10 @@
 
 #include "model/Recalculate.h"
 #include "platform/PainterSurface.h"
-#include "support/FakeHost.h"
-#include "support/SeasonBuilder.h"
 #include "render/ResultsGrid.h"
 #include "render/ResultsScreen.h"
+#include "support/FakeHost.h"
+#include "support/SeasonBuilder.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ void BM_PaintResultsWindow1080p(benchmark::State& state)
         f.image.fill(Qt::white);
         QPainter painter(&f.image);
         PainterSurface surface(&painter, GridFontDescription{});
-        const ScreenLayout layout = PaintResultsWindow(surface, *f.season, f.host, area, GridPreferences{});
+        const ScreenLayout layout =
+            PaintResultsWindow(surface, *f.season, f.host, area, GridPreferences{});
         benchmark::DoNotOptimize(layout.visiblePlayers);
     }
 }

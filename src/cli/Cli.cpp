@@ -9,7 +9,8 @@
 
 namespace {
 
-std::optional<QString> ValueIfSet(const QCommandLineParser& parser, const QCommandLineOption& option)
+std::optional<QString> ValueIfSet(const QCommandLineParser& parser,
+                                  const QCommandLineOption& option)
 {
     if (!parser.isSet(option))
         return std::nullopt;
@@ -24,10 +25,12 @@ int RunCli(const QStringList& arguments, std::ostream& out, std::ostream& err)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption formatOption(QStringLiteral("format"), QString(), QStringLiteral("F"),
                                           QStringLiteral("text"));
-    const QCommandLineOption minGamesOption(QStringLiteral("min-games"), QString(), QStringLiteral("N"));
+    const QCommandLineOption minGamesOption(QStringLiteral("min-games"), QString(),
+                                            QStringLiteral("N"));
     const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption versionOption(QStringLiteral("version"));
-    const QCommandLineOption fixtureOption(QStringLiteral("fixture"), QString(), QStringLiteral("N"));
+    const QCommandLineOption fixtureOption(QStringLiteral("fixture"), QString(),
+                                           QStringLiteral("N"));
     const QCommandLineOption playerOption(QStringLiteral("player"), QString(), QStringLiteral("N"));
     const QCommandLineOption portraitOption(QStringLiteral("portrait"));
     const QCommandLineOption landscapeOption(QStringLiteral("landscape"));

@@ -6,11 +6,14 @@
 #include "model/Host.h"
 
 // The Host of tessel-cli: messages go to standard error as "Title: text",
-// further lines of the text following as they are; questions take their default answer; the recent-files list is
-// never touched.
+// further lines of the text following as they are; questions take their default answer; the
+// recent-files list is never touched.
 class CliHost : public Host {
 public:
-    CliHost(std::ostream& err, int minGames, std::time_t now) : err_(err), minGames_(minGames), now_(now) {}
+    CliHost(std::ostream& err, int minGames, std::time_t now)
+        : err_(err), minGames_(minGames), now_(now)
+    {
+    }
 
     void ShowMessage(std::string_view text, std::string_view title, MessageIcon icon) override;
     Answer Ask(std::string_view text, std::string_view title, Buttons buttons,

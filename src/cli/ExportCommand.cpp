@@ -12,7 +12,8 @@ int RunExport(const CliRun& run)
         return UsageError(run.err, "export takes html and one FILE");
     if (!args.output)
         return UsageError(run.err, "-o OUT is needed");
-    if (args.formatGiven || args.fixture || args.player || args.size || args.portrait || args.landscape)
+    if (args.formatGiven || args.fixture || args.player || args.size || args.portrait ||
+        args.landscape)
         return UsageError(run.err, "export html takes only --min-games and -o");
 
     SeasonPtr season = OpenSeasonPath(run.host, args.positional[2], false);

@@ -31,10 +31,12 @@ int RunPrint(const CliRun& run)
     SeasonPtr season = OpenSeasonPath(run.host, args.positional.last(), false);
     if (!season)
         return 1;
-    if (kind == PrintoutKind::MatchSheet && (index < 0 || index >= static_cast<int>(season->fixtures.size())))
+    if (kind == PrintoutKind::MatchSheet &&
+        (index < 0 || index >= static_cast<int>(season->fixtures.size())))
         return UsageError(run.err, "--fixture is out of range: the season has " +
                                        std::to_string(season->fixtures.size()) + " fixtures");
-    if (kind == PrintoutKind::PlayerSummary && (index < 0 || index >= static_cast<int>(season->players.size())))
+    if (kind == PrintoutKind::PlayerSummary &&
+        (index < 0 || index >= static_cast<int>(season->players.size())))
         return UsageError(run.err, "--player is out of range: the season has " +
                                        std::to_string(season->players.size()) + " players");
 

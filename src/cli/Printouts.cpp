@@ -11,9 +11,9 @@
 #include "model/Host.h"
 #include "model/Season.h"
 #include "platform/Cp1252.h"
+#include "platform/FileIO.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
-#include "platform/FileIO.h"
 #include "platform/PrintSetup.h"
 #include "platform/SeasonFiles.h"
 #include "platform/Settings.h"
@@ -27,7 +27,6 @@ constexpr double kMarginMm = 8.0;
 constexpr int kPdfDpi = 600;
 // The scroll bars the results window keeps room for, in pixels.
 constexpr int kScrollBarThickness = 17;
-
 
 } // namespace
 
@@ -66,10 +65,9 @@ bool WritePdf(QIODevice& device, Season& season, Host& host, const Preferences& 
     writer.setCreator(QStringLiteral("Tessel"));
     writer.setTitle(season.teamName.empty() ? QStringLiteral("Tessel")
                                             : Cp1252ToQString(season.teamName));
-    const QPageLayout layout(QPageSize(QPageSize::A4),
-                             landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                             QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                             QPageLayout::Millimeter);
+    const QPageLayout layout(
+        QPageSize(QPageSize::A4), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     writer.setPageLayout(layout);
 
     QPainter painter;
@@ -121,7 +119,8 @@ bool RenderToPng(Season& season, Host& host, const Preferences& preferences, QSi
     {
         QBuffer buffer(&png);
         if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-            host.ShowError(FileFailureText("Cannot write file", path, QStringLiteral("the picture could not be encoded")));
+            host.ShowError(FileFailureText("Cannot write file", path,
+                                           QStringLiteral("the picture could not be encoded")));
             return false;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <QSize>
+#include <QString>
 
 #include "render/Printout.h"
 

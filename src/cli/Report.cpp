@@ -31,11 +31,16 @@ QJsonValue Number(double value)
 const char* StateName(std::uint32_t state)
 {
     switch (state) {
-    case Played: return "Played";
-    case OpponentAbsent: return "OpponentAbsent";
-    case PlayerAbsent: return "PlayerAbsent";
-    case NotPlayed: return "NotPlayed";
-    case Pending: return "Pending";
+    case Played:
+        return "Played";
+    case OpponentAbsent:
+        return "OpponentAbsent";
+    case PlayerAbsent:
+        return "PlayerAbsent";
+    case NotPlayed:
+        return "NotPlayed";
+    case Pending:
+        return "Pending";
     }
     return "NotPlayed";
 }
@@ -76,8 +81,8 @@ std::string CsvField(const std::string& utf8)
 // Width of a UTF-8 text in characters, for lining up the text report.
 int Columns(const std::string& utf8)
 {
-    return static_cast<int>(std::count_if(utf8.begin(), utf8.end(),
-                                          [](char c) { return (c & 0xC0) != 0x80; }));
+    return static_cast<int>(
+        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 std::string Pad(const std::string& utf8, int width, bool right)
@@ -96,7 +101,8 @@ std::string ReportJson(const Season& s, int minGames)
     root[QStringLiteral("leagueName")] = Q(s.leagueName);
     root[QStringLiteral("division")] = Q(s.division);
     root[QStringLiteral("schemeIndex")] = static_cast<qint64>(s.schemeIndex);
-    root[QStringLiteral("schemeName")] = QString::fromStdString(Cp1252ToUtf8(std::string(SchemeName(static_cast<int>(s.schemeIndex)))));
+    root[QStringLiteral("schemeName")] = QString::fromStdString(
+        Cp1252ToUtf8(std::string(SchemeName(static_cast<int>(s.schemeIndex)))));
     root[QStringLiteral("teamSize")] = s.teamSize;
     root[QStringLiteral("fixtureCount")] = s.fixtureCount;
     root[QStringLiteral("playerCount")] = s.playerCount;
@@ -138,7 +144,8 @@ std::string ReportJson(const Season& s, int minGames)
             QJsonObject game;
             game[QStringLiteral("position")] = position++;
             const Player* p = GamePlayer(g);
-            game[QStringLiteral("player")] = p ? QJsonValue(Q(p->name)) : QJsonValue(QJsonValue::Null);
+            game[QStringLiteral("player")] =
+                p ? QJsonValue(Q(p->name)) : QJsonValue(QJsonValue::Null);
             game[QStringLiteral("playerId")] = p ? QJsonValue(p->id) : QJsonValue(QJsonValue::Null);
             game[QStringLiteral("opponent")] = Q(g.opponent);
             game[QStringLiteral("state")] = QString::fromLatin1(StateName(g.state));
@@ -183,7 +190,8 @@ std::string ReportJson(const Season& s, int minGames)
 
 std::string ReportCsv(const Season& s, int minGames)
 {
-    std::string out = "Rank,Name,P,W,L," + CsvField(Cp1252ToUtf8(TrimBlanks(s.scheme.MeasureLabel()))) + "\r\n";
+    std::string out =
+        "Rank,Name,P,W,L," + CsvField(Cp1252ToUtf8(TrimBlanks(s.scheme.MeasureLabel()))) + "\r\n";
     int rank = 1;
     for (const auto& p : s.players) {
         out += std::to_string(rank++) + ',' + CsvField(Cp1252ToUtf8(p->name)) + ',' +
@@ -199,19 +207,21 @@ std::string ReportText(const Season& s, Host& host, int minGames)
     std::string out;
     out += Cp1252ToUtf8(s.teamName) + "\n";
     out += Cp1252ToUtf8(LeagueAndDivision(s)) + "\n";
-    out += "Scoring: " + Cp1252ToUtf8(std::string(SchemeName(static_cast<int>(s.schemeIndex)))) + "\n\n";
+    out += "Scoring: " + Cp1252ToUtf8(std::string(SchemeName(static_cast<int>(s.schemeIndex)))) +
+           "\n\n";
 
     // Fixtures are listed first and the grid refers to them by number, so the
     // grid stays narrow enough for a terminal.
     int number = 1;
     for (const auto& f : s.fixtures) {
-        out += Pad(std::to_string(number++), 4, true) + "  " + Pad(FormatShortDate(host, f->date), 7, false) +
-               "  " + VenueLetter(f->venue) + "  " + Pad(Cp1252ToUtf8(f->opponent), 34, false) + "  " +
-               Cp1252ToUtf8(f->resultText) + "\n";
+        out += Pad(std::to_string(number++), 4, true) + "  " +
+               Pad(FormatShortDate(host, f->date), 7, false) + "  " + VenueLetter(f->venue) + "  " +
+               Pad(Cp1252ToUtf8(f->opponent), 34, false) + "  " + Cp1252ToUtf8(f->resultText) +
+               "\n";
     }
     out += "\n";
 
-    int nameWidth = 10;   // "Totals for"
+    int nameWidth = 10; // "Totals for"
     for (const auto& p : s.players)
         nameWidth = std::max(nameWidth, Columns(Cp1252ToUtf8(p->name)));
     const int cell = 7;
@@ -220,7 +230,8 @@ std::string ReportText(const Season& s, Host& host, int minGames)
     std::string header = Pad("Name", nameWidth, false);
     for (int i = 1; i <= s.fixtureCount; ++i)
         header += Pad(std::to_string(i), cell, true);
-    header += Pad("P", 4, true) + Pad("W", 4, true) + Pad("L", 4, true) + Pad(measureLabel, 9, true);
+    header +=
+        Pad("P", 4, true) + Pad("W", 4, true) + Pad("L", 4, true) + Pad(measureLabel, 9, true);
     out += header + "\n";
 
     for (const auto& p : s.players) {
@@ -255,8 +266,10 @@ std::string ReportText(const Season& s, Host& host, int minGames)
         totals += Pad(Cp1252ToUtf8(ours), cell, true);
         against += Pad(Cp1252ToUtf8(theirs), cell, true);
     }
-    totals += Pad(std::to_string(s.matchesPlayed), 4, true) + Pad(std::to_string(s.matchesWon), 4, true) +
-              Pad(std::to_string(s.matchesLost), 4, true) + Pad(Cp1252ToUtf8(FormatTeamFigure(s)), 9, true);
+    totals += Pad(std::to_string(s.matchesPlayed), 4, true) +
+              Pad(std::to_string(s.matchesWon), 4, true) +
+              Pad(std::to_string(s.matchesLost), 4, true) +
+              Pad(Cp1252ToUtf8(FormatTeamFigure(s)), 9, true);
     out += totals + "\n" + against + "\n";
     return out;
 }

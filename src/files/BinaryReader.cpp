@@ -231,7 +231,8 @@ void LinkPlayers(Season& season, const std::vector<Player*>& byId)
     // could otherwise never be deleted, and would show in the editor).
     for (auto& fixture : season.fixtures)
         for (Game& game : fixture->games) {
-            const bool ours = game.state == Played || game.state == OpponentAbsent || game.state == Pending;
+            const bool ours =
+                game.state == Played || game.state == OpponentAbsent || game.state == Pending;
             game.player = ours ? Lookup(byId, game.playerId) : nullptr;
         }
 

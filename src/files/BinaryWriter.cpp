@@ -124,9 +124,12 @@ bool SeasonFitsFile(const Season& season)
 }
 
 static_assert(kLargestSeasonFileBytes ==
-              kHeaderBytes + kMostFixturesInFile * (kFixtureRecordBytes + kGameRecordBytes * kMaxTeamSize) +
-                  kPlayerRecordBytes * kMaxPlayers + kExtensionHeadBytes +
-                  kMostFixturesInFile * kMaxTeamSize * kGameExtraBytes + kMaxPlayers * kPlayerExtraBytes,
+                  kHeaderBytes +
+                      kMostFixturesInFile *
+                          (kFixtureRecordBytes + kGameRecordBytes * kMaxTeamSize) +
+                      kPlayerRecordBytes * kMaxPlayers + kExtensionHeadBytes +
+                      kMostFixturesInFile * kMaxTeamSize * kGameExtraBytes +
+                      kMaxPlayers * kPlayerExtraBytes,
               "the largest file follows the record sizes");
 
 Bytes SeasonToBytes(const Season& season)

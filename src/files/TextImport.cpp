@@ -8,8 +8,8 @@
 #include "files/TextLines.h"
 #include "model/Dates.h"
 #include "model/Host.h"
-#include "model/PlayerRegister.h"
 #include "model/PlayerOrder.h"
+#include "model/PlayerRegister.h"
 #include "model/Recalculate.h"
 #include "model/ScoringScheme.h"
 
@@ -35,9 +35,11 @@ bool Refuse(Host& host, const char* text, const char* title = kDataError)
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
-    auto fold = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto fold = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                               [&](char x, char y) { return fold(x) == fold(y); });
+                                              [&](char x, char y) { return fold(x) == fold(y); });
 }
 
 bool LengthWithin(const std::string& text, std::size_t most)
@@ -47,7 +49,8 @@ bool LengthWithin(const std::string& text, std::size_t most)
 
 std::int16_t LowSixteenBits(std::int32_t value)
 {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu));
+    return static_cast<std::int16_t>(
+        static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu));
 }
 
 bool ReadClub(TextLineReader& reader, Season& season, Host& host)
@@ -161,7 +164,7 @@ bool ReadMatches(TextLineReader& reader, Season& season, Host& host)
 
         for (std::size_t position = 0; position < fixture->games.size(); ++position) {
             if (!reader.NextDataLine())
-                break;   // the section's data has ended: the other games stay as they are
+                break; // the section's data has ended: the other games stay as they are
             if (!ReadGame(reader, season, host, fixture->games[position], position))
                 return false;
         }
@@ -209,7 +212,7 @@ SeasonPtr ImportTextSeason(const std::uint8_t* data, std::size_t size, Host& hos
         }
         ApplyScheme(*season, host);
         if (!AllocateSeasonRecords(host, season))
-            return nullptr;   // the season is freed and the user told
+            return nullptr; // the season is freed and the user told
         if (!ReadPlayers(reader, *season, host) || !ReadMatches(reader, *season, host)) {
             FreeSeason(season);
             return nullptr;

@@ -82,12 +82,20 @@ std::string ResolveEscapes(std::string_view text)
             continue;
         }
         if (++i == text.size())
-            break;   // a backslash at the very end stands for nothing
+            break; // a backslash at the very end stands for nothing
         switch (text[i]) {
-        case 'r': unslashed += '\r'; break;
-        case 't': unslashed += '\t'; break;
-        case 'n': unslashed += '\n'; break;
-        default: unslashed += text[i]; break;
+        case 'r':
+            unslashed += '\r';
+            break;
+        case 't':
+            unslashed += '\t';
+            break;
+        case 'n':
+            unslashed += '\n';
+            break;
+        default:
+            unslashed += text[i];
+            break;
         }
     }
 
@@ -100,7 +108,7 @@ std::string ResolveEscapes(std::string_view text)
             if (high >= 0 && low >= 0) {
                 const int value = high * 16 + low;
                 if (value == 0)
-                    break;   // stored texts end at their first NUL
+                    break; // stored texts end at their first NUL
                 // A tab would upset the grid's columns; the escape stands for a space.
                 out += value == 0x09 ? ' ' : static_cast<char>(value);
                 i += 2;
@@ -137,7 +145,7 @@ std::int32_t FieldNumber(std::string_view text)
             value = limit;
     }
     if (negative)
-        return static_cast<std::int32_t>(-value);   // -limit is exactly INT32_MIN
+        return static_cast<std::int32_t>(-value); // -limit is exactly INT32_MIN
     return static_cast<std::int32_t>(value >= limit ? limit - 1 : value);
 }
 
@@ -221,7 +229,7 @@ std::string TextLineReader::ReadField(std::size_t capacity)
     std::size_t pos = fieldPos_;
     while (pos < line_.size() && line_[pos] != '"') {
         if (line_[pos] == ';') {
-            fieldPos_ = pos;   // everything after a comment mark reads as empty
+            fieldPos_ = pos; // everything after a comment mark reads as empty
             return {};
         }
         ++pos;

@@ -65,9 +65,9 @@ private:
     const std::uint8_t* data_;
     std::size_t size_;
     Host& host_;
-    std::size_t next_ = 0;       // offset of the next unread line
+    std::size_t next_ = 0; // offset of the next unread line
     int lineNumber_ = 0;
     bool sectionOpen_ = false;
-    std::string line_;           // the current line, carriage returns dropped
+    std::string line_; // the current line, carriage returns dropped
     std::size_t fieldPos_ = 0;
 };

@@ -33,7 +33,8 @@ int AnswerInformationSwitches(int argc, const char* const* argv, std::ostream& o
         }
         if (argument == "--help") {
             out << "Usage: tessel [FILE]\n"
-                   "Keeps a bowls team's season: results grid, rankings, printouts and a web page.\n"
+                   "Keeps a bowls team's season: results grid, rankings, printouts and a web "
+                   "page.\n"
                    "FILE, a binary season (.bwl) or a text season (.bwt), is opened at start-up.\n"
                    "Every save keeps the previous file beside it as FILE.bak.\n"
                    "\n"

@@ -19,11 +19,11 @@
 #include "gui/PreferencesDialog.h"
 #include "gui/ProgramIcon.h"
 #include "gui/RecentFiles.h"
+#include "gui/ResultsWindow.h"
 #include "gui/Shell.h"
 #include "gui/dialogs/TeamOptionsDialog.h"
 #include "platform/GridFonts.h"
 #include "platform/SeasonFiles.h"
-#include "gui/ResultsWindow.h"
 
 FrameWindow::FrameWindow(Shell& shell) : shell_(shell), host_(shell, this)
 {

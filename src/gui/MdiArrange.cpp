@@ -129,7 +129,8 @@ void PlaceNewWindow(QMdiArea& area, QMdiSubWindow& window)
     if (active && active != &window && !active->isMinimized() && !active->isMaximized()) {
         const int step = CascadeStep(*active);
         place = active->pos() + QPoint(step, step);
-        if (place.x() + size.width() > room.right() + 1 || place.y() + size.height() > room.bottom() + 1)
+        if (place.x() + size.width() > room.right() + 1 ||
+            place.y() + size.height() > room.bottom() + 1)
             place = room.topLeft();
     }
     window.setGeometry(QRect(place, size));

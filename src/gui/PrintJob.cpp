@@ -7,18 +7,17 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <cmath>
 #include <string>
 
 #include "model/Host.h"
 #include "model/Season.h"
-#include "platform/FileIO.h"
 #include "platform/Cp1252.h"
-#include "platform/SeasonFiles.h"
+#include "platform/FileIO.h"
 #include "platform/GridFonts.h"
 #include "platform/PainterSurface.h"
 #include "platform/PrintSetup.h"
@@ -79,7 +78,8 @@ bool RunPrintDialog(QWidget* owner, QPrinter& printer, bool teamResults)
 QString ProposedPdfPath(const Season& season, const QString& folder)
 {
     const QFileInfo file(SeasonPathToQString(season.filePath));
-    QString name = season.untitled ? Cp1252ToQString(season.teamName).trimmed() : file.completeBaseName();
+    QString name =
+        season.untitled ? Cp1252ToQString(season.teamName).trimmed() : file.completeBaseName();
     // A team name may hold characters no file name can.
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("_"));
     if (name.isEmpty())
@@ -180,8 +180,9 @@ int PrintJob(QWidget* owner, Host& host, const Season& season, const Preferences
         // writes before it failed.
         if (pdf.status != FileReadStatus::Ok || !pdf.data.endsWith("%%EOF\n")) {
             host.ShowError(FileFailureText("Cannot write file", pdfTarget,
-                                           pdf.reason.isEmpty() ? QStringLiteral("the printout could not be made")
-                                                                : pdf.reason));
+                                           pdf.reason.isEmpty()
+                                               ? QStringLiteral("the printout could not be made")
+                                               : pdf.reason));
             failed = true;
         } else if (!WriteOutputFile(host, pdfTarget, pdf.data)) {
             failed = true;

@@ -4,10 +4,10 @@
 #include <QLocale>
 
 #include "gui/RecentFiles.h"
+#include "gui/ResultsWindow.h"
 #include "gui/Shell.h"
 #include "platform/SeasonFiles.h"
 #include "platform/Settings.h"
-#include "gui/ResultsWindow.h"
 
 QtHost::QtHost(Shell& shell, QWidget* owner) : shell_(shell), owner_(owner)
 {

@@ -22,11 +22,11 @@
 #include "gui/FrameMenus.h"
 #include "gui/Shell.h"
 #include "gui/dialogs/FixtureEditorDialog.h"
-#include "gui/dialogs/TeamOptionsDialog.h"
-#include "model/FixtureEditing.h"
 #include "gui/dialogs/PlayerSummaryDialog.h"
 #include "gui/dialogs/RegisterPlayerDialog.h"
+#include "gui/dialogs/TeamOptionsDialog.h"
 #include "gui/dialogs/TeamSummaryDialog.h"
+#include "model/FixtureEditing.h"
 #include "model/FixtureOps.h"
 #include "model/Recalculate.h"
 #include "platform/Cp1252.h"
@@ -139,8 +139,8 @@ QSize ResultsWindow::sizeHint() const
     QPainter painter(&probe);
     PainterSurface surface(&painter, logicalDpiX(), logicalDpiY(), shell_.gridFonts);
     const int barExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    const ClientSize size = PreferredClientSize(surface, *season_, kPreferredFixtures,
-                                                kPreferredPlayers, barExtent);
+    const ClientSize size =
+        PreferredClientSize(surface, *season_, kPreferredFixtures, kPreferredPlayers, barExtent);
     return {size.width, size.height};
 }
 

@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+#include "gui/PrintJob.h"
 #include "gui/QtHost.h"
 #include "model/Season.h"
-#include "gui/PrintJob.h"
 #include "render/ResultsScreen.h"
 
 class QScrollBar;

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "gui/PrintJob.h"
 #include "model/Host.h"
 #include "platform/Settings.h"
-#include "gui/PrintJob.h"
 #include "render/Surface.h"
 
 class FileDialogs;

@@ -6,8 +6,8 @@
 #include "gui/CommandLine.h"
 #include "gui/FrameWindow.h"
 #include "gui/ProgramIcon.h"
-#include "gui/Shell.h"
 #include "gui/ResultsWindow.h"
+#include "gui/Shell.h"
 
 int main(int argc, char* argv[])
 {

@@ -7,7 +7,7 @@
 // A calendar record in the manner of the platform's date-and-time record.
 struct SystemTime {
     std::uint16_t year = 0;
-    std::uint16_t month = 0;       // 1..12
+    std::uint16_t month = 0; // 1..12
     std::uint16_t dayOfWeek = 0;
     std::uint16_t day = 0;
     std::uint16_t hour = 0;

@@ -152,7 +152,7 @@ void FixtureEditing::ShowGame(int position, bool blankFixture)
     case Pending:
         choose();
         break;
-    default:   // NotPlayed
+    default: // NotPlayed
         if (!blankFixture) {
             row.ourAbsent = row.theirAbsent = true;
             row.scoreFor = row.scoreAgainst = "0";
@@ -242,7 +242,8 @@ void FixtureEditing::UpdateRow(int position)
         }
     }
 
-    const bool nothing = opponent.empty() && !AllDigits(row.scoreFor) && !AllDigits(row.scoreAgainst);
+    const bool nothing =
+        opponent.empty() && !AllDigits(row.scoreFor) && !AllDigits(row.scoreAgainst);
     std::uint32_t state;
     if (ours && theirs)
         state = NotPlayed;
@@ -281,7 +282,8 @@ void FixtureEditing::UpdateRow(int position)
         game.scoreFor = 0;
         if (t != 0) {
             row.scoreAgainst = Number(t);
-            game.scoreAgainst = static_cast<std::int16_t>(ScoreNumber(row.scoreAgainst).value_or(0));
+            game.scoreAgainst =
+                static_cast<std::int16_t>(ScoreNumber(row.scoreAgainst).value_or(0));
         } else {
             game.scoreAgainst = static_cast<std::int16_t>(scoreAgainst.value_or(0));
         }
@@ -293,7 +295,7 @@ void FixtureEditing::UpdateRow(int position)
         row.scoreAgainst.clear();
         game.scoreFor = game.scoreAgainst = 0;
         break;
-    default:   // Pending
+    default: // Pending
         row.opponent.clear();
         row.scoreFor.clear();
         row.scoreAgainst.clear();
@@ -490,7 +492,8 @@ bool FixtureEditing::Validate(ScoreDisplay* display)
             game.state = group.ourAbsent ? (group.theirAbsent ? NotPlayed : PlayerAbsent)
                                          : (group.theirAbsent ? OpponentAbsent : Played);
             game.scoreFor = static_cast<std::int16_t>(ScoreNumber(group.scoreFor).value_or(0));
-            game.scoreAgainst = static_cast<std::int16_t>(ScoreNumber(group.scoreAgainst).value_or(0));
+            game.scoreAgainst =
+                static_cast<std::int16_t>(ScoreNumber(group.scoreAgainst).value_or(0));
             if (!group.ourAbsent)
                 bind(p);
             game.opponent = group.theirAbsent ? std::string() : RowOpponent(p);

@@ -25,22 +25,22 @@ class ScoreDisplay;
 struct EditorRow {
     bool ourAbsent = false;
     bool theirAbsent = false;
-    std::string playerText;          // the player box's text
-    const Player* chosen = nullptr;  // the list entry the text came from, if any
-    std::string scoreFor;            // the score fields' text
+    std::string playerText;         // the player box's text
+    const Player* chosen = nullptr; // the list entry the text came from, if any
+    std::string scoreFor;           // the score fields' text
     std::string scoreAgainst;
-    std::string opponent;            // the opposing player's name as shown
-    std::string opponentAsRead;      // what the game held when the editor opened
+    std::string opponent;       // the opposing player's name as shown
+    std::string opponentAsRead; // what the game held when the editor opened
 };
 
 struct FixtureForm {
-    std::vector<EditorRow> rows;     // one per team position
-    std::string handicap;            // ours
+    std::vector<EditorRow> rows; // one per team position
+    std::string handicap;        // ours
     std::string oppHandicap;
-    bool handicapTyped = false;      // the user typed in our handicap field
+    bool handicapTyped = false; // the user typed in our handicap field
     std::uint32_t venue = Home;
     std::time_t date = 0;
-    std::string against;             // the opposing team's name
+    std::string against; // the opposing team's name
     std::string againstAsRead;
 };
 

@@ -51,9 +51,8 @@ bool DeleteFixture(Season& season, Host& host, int index, bool confirm)
         host.ShowMessage("Cannot delete last fixture", "Delete", MessageIcon::Exclamation);
         return false;
     }
-    if (confirm &&
-        host.Ask("Do you want to delete this fixture? This action cannot be reversed", "Delete?",
-                 Buttons::YesNo, Answer::Yes) != Answer::Yes)
+    if (confirm && host.Ask("Do you want to delete this fixture? This action cannot be reversed",
+                            "Delete?", Buttons::YesNo, Answer::Yes) != Answer::Yes)
         return false;
 
     // The return-leg links are derived, but must not dangle until the next

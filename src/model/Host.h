@@ -45,10 +45,16 @@ public:
     virtual std::time_t Now() = 0;
 
     // Shorthand for an exclamation box with the default error title.
-    void ShowError(std::string_view text) { ShowMessage(text, kDefaultErrorTitle, MessageIcon::Exclamation); }
+    void ShowError(std::string_view text)
+    {
+        ShowMessage(text, kDefaultErrorTitle, MessageIcon::Exclamation);
+    }
 
     // What every operation tells the user when memory runs out.
-    void ShowOutOfMemory() { ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation); }
+    void ShowOutOfMemory()
+    {
+        ShowMessage("Cannot allocate memory", "Memory error", MessageIcon::Exclamation);
+    }
 };
 
 // Shows the wait cursor for the lifetime of the object.

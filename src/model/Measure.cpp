@@ -5,7 +5,6 @@
 #include <span>
 #include <vector>
 
-
 namespace {
 
 enum class MeasureKind {
@@ -97,7 +96,7 @@ int WinMeritOf(std::span<const PlayedGame> games)
 
 double BestSixOf(std::span<const PlayedGame> games)
 {
-    std::array<int, 6> best{};   // the largest margins so far, largest first
+    std::array<int, 6> best{}; // the largest margins so far, largest first
     std::size_t count = 0;
     for (const PlayedGame& g : games) {
         int margin = g.scoreFor - g.scoreAgainst;
@@ -123,7 +122,7 @@ int AwayBandPointsOf(const PlayedGame& g)
     if (g.scoreFor >= 21)
         return 6;
     if (g.scoreFor >= 16)
-        return g.scoreFor - 15;   // 20 gives 5 down to 16 gives 1
+        return g.scoreFor - 15; // 20 gives 5 down to 16 gives 1
     return 0;
 }
 
@@ -208,8 +207,7 @@ int WalkoverPointsOf(const PlayedGame& g)
     return m >= 1 ? 2 : 0;
 }
 
-template <typename PointsOf>
-int SumOver(std::span<const PlayedGame> games, PointsOf pointsOf)
+template <typename PointsOf> int SumOver(std::span<const PlayedGame> games, PointsOf pointsOf)
 {
     int sum = 0;
     for (const PlayedGame& g : games)
@@ -238,23 +236,22 @@ double DefaultMeasure(const Season& season, Player& player)
         // Net shots per game scaled up to every appearance. The player keeps
         // these figures until the next recalculation.
         if (player.homePlayed != 0) {
-            player.homeFor = player.homeAppearances * (player.homeFor - player.homeAgainst) /
-                             player.homePlayed;
+            player.homeFor =
+                player.homeAppearances * (player.homeFor - player.homeAgainst) / player.homePlayed;
             player.homeAgainst = 0;
         }
         if (player.awayPlayed != 0) {
-            player.awayFor = player.awayAppearances * (player.awayFor - player.awayAgainst) /
-                             player.awayPlayed;
+            player.awayFor =
+                player.awayAppearances * (player.awayFor - player.awayAgainst) / player.awayPlayed;
             player.awayAgainst = 0;
         }
     }
 
     const int walkovers = Walkovers(player);
-    double value = Single(static_cast<double>(scheme.walkoverCredit) * walkovers +
-                          static_cast<double>(scheme.forWeight) *
-                              (player.broughtFor + ShotsFor(player)) -
-                          static_cast<double>(scheme.againstWeight) *
-                              (ShotsAgainst(player) + player.broughtAgainst));
+    double value = Single(
+        static_cast<double>(scheme.walkoverCredit) * walkovers +
+        static_cast<double>(scheme.forWeight) * (player.broughtFor + ShotsFor(player)) -
+        static_cast<double>(scheme.againstWeight) * (ShotsAgainst(player) + player.broughtAgainst));
     if (scheme.Has(DivideByGames)) {
         double games = static_cast<double>(walkovers) * scheme.walkoverGames + player.played;
         // Only a custom scheme with a negative walkoverGames can make this 0;
@@ -288,11 +285,10 @@ double MeasureOf(const Season& season, Player& player, std::span<const PlayedGam
     case MeasureKind::BandedAverage:
         return AverageOf(player, games, BandedAverageAwayScale);
     case MeasureKind::WinMeritWalkoverTieBreak: {
-        double fraction = Single(
-            (6.0 * (player.awayAppearances - player.awayPlayed) +
-             10.0 * (player.homeAppearances - player.homePlayed) + shotsFor - shotsAgainst +
-             1000.0) /
-            10000.0);
+        double fraction = Single((6.0 * (player.awayAppearances - player.awayPlayed) +
+                                  10.0 * (player.homeAppearances - player.homePlayed) + shotsFor -
+                                  shotsAgainst + 1000.0) /
+                                 10000.0);
         return WinMeritOf(games) + fraction;
     }
     case MeasureKind::WinRatioPlusShotRatio:

@@ -11,7 +11,7 @@
 struct PlayedGame {
     int scoreFor = 0;
     int scoreAgainst = 0;
-    bool away = false;   // home and neutral fixtures count as home
+    bool away = false; // home and neutral fixtures count as home
 };
 
 // The player's ranking figure by the scheme's flags. This form finds the

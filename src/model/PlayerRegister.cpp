@@ -62,8 +62,7 @@ bool NamedOnlyById(const Season& season, const Player& player)
     return false;
 }
 
-template <typename Visit>
-void ForEachGame(Season& season, Visit visit)
+template <typename Visit> void ForEachGame(Season& season, Visit visit)
 {
     for (auto& fixture : season.fixtures)
         for (Game& game : fixture->games)
@@ -206,11 +205,11 @@ bool CheckNoCommonFixture(const Season& season, Host& host, const Player& source
                 ++count;
         }
         if (count >= 2) {
-            host.ShowMessage("Cannot rename " + Cp1252ToUtf8(source.name) + " to " +
-                                 Cp1252ToUtf8(target.name) + "\nbecause they both played against\n" +
-                                 Cp1252ToUtf8(fixture->opponent) + " on " +
-                                 FormatShortDate(host, fixture->date),
-                             kRenameTitle, MessageIcon::Exclamation);
+            host.ShowMessage(
+                "Cannot rename " + Cp1252ToUtf8(source.name) + " to " + Cp1252ToUtf8(target.name) +
+                    "\nbecause they both played against\n" + Cp1252ToUtf8(fixture->opponent) +
+                    " on " + FormatShortDate(host, fixture->date),
+                kRenameTitle, MessageIcon::Exclamation);
             return false;
         }
     }
@@ -251,7 +250,8 @@ RenameOutcome RenamePlayer(Season& season, Host& host, Player& source, std::stri
         return RenameOutcome::Refused;
     const std::string name = FitField(std::string(newName), kPlayerNameCapacity);
     if (name == source.name) {
-        host.ShowMessage("You must supply a different name", kRenameTitle, MessageIcon::Exclamation);
+        host.ShowMessage("You must supply a different name", kRenameTitle,
+                         MessageIcon::Exclamation);
         return RenameOutcome::Refused;
     }
 
@@ -286,8 +286,8 @@ RenameOutcome RenamePlayer(Season& season, Host& host, Player& source, std::stri
     if (bothTwins && !CheckNoCommonFixture(season, host, *sourceTwin, *targetTwin))
         return RenameOutcome::Refused;
     // The source's twin goes with the source: its games must have somewhere to go.
-    const bool twinsCrossed = sourceTwin == target || targetTwin == &source ||
-                              (bothTwins && sourceTwin == targetTwin);
+    const bool twinsCrossed =
+        sourceTwin == target || targetTwin == &source || (bothTwins && sourceTwin == targetTwin);
     const bool twinStuck =
         sourceTwin != nullptr &&
         (bothTwins ? NamedOnlyById(season, *sourceTwin) : PlayerHasGames(season, *sourceTwin));
@@ -309,7 +309,7 @@ RenameOutcome RenamePlayer(Season& season, Host& host, Player& source, std::stri
         if (bothTwins)
             move(sourceTwin, targetTwin);
     });
-    DeleteRegistration(season, source);   // cannot be refused after the tests above
+    DeleteRegistration(season, source); // cannot be refused after the tests above
     season.modified = true;
     season.layoutChanged = true;
     Recalculate(season, host, false);

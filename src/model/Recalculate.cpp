@@ -158,7 +158,8 @@ void Recalculate(Season& season, Host& host, bool sortByName)
         fixture->returnLeg = nullptr;
         fixture->paired = false;
     }
-    if (season.scheme.weight[WeightAggregateWon] != 0 || season.scheme.weight[WeightAggregateDrawn] != 0)
+    if (season.scheme.weight[WeightAggregateWon] != 0 ||
+        season.scheme.weight[WeightAggregateDrawn] != 0)
         PairReturnLegs(season);
 
     for (auto& fixture : season.fixtures)

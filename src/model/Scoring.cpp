@@ -23,11 +23,11 @@ bool LeadsGroup(const Season& season, std::size_t position)
 
 // Match points of one side, from that side's own figures.
 struct SideFigures {
-    int shots = 0;          // this side's shots
-    int opponentShots = 0;  // the other side's shots
+    int shots = 0;         // this side's shots
+    int opponentShots = 0; // the other side's shots
     int gamesWon = 0;
     int opponentGamesWon = 0;
-    int outcome = 0;        // 1 match won, 0 drawn, -1 lost
+    int outcome = 0; // 1 match won, 0 drawn, -1 lost
 };
 
 long double BasePoints(const ScoringScheme& scheme, const SideFigures& side, bool homeSide,
@@ -37,7 +37,8 @@ long double BasePoints(const ScoringScheme& scheme, const SideFigures& side, boo
     const float perOwnShot = w[homeSide ? WeightHomePerShot : WeightAwayPerShot];
     const float perOtherShot = w[homeSide ? WeightHomePerShotAgainst : WeightAwayPerShotAgainst];
     const float perGameWon = w[homeSide ? WeightHomePerGameWon : WeightAwayPerGameWon];
-    const float perUndecided = w[homeSide ? WeightHomePerGameUndecided : WeightAwayPerGameUndecided];
+    const float perUndecided =
+        w[homeSide ? WeightHomePerGameUndecided : WeightAwayPerGameUndecided];
     const float matchWin = w[homeSide ? WeightHomeMatchWon : WeightAwayMatchWon];
     const float matchDraw = w[homeSide ? WeightHomeMatchDrawn : WeightAwayMatchDrawn];
     const float moreGames = w[homeSide ? WeightHomeMoreGames : WeightAwayMoreGames];
@@ -110,7 +111,7 @@ void CreditPlayer(Player& player, std::uint32_t state, int scoreFor, int scoreAg
     ++player.appearances;
     ++(kAway ? player.awayAppearances : player.homeAppearances);
     if (state != Played)
-        return;   // a walkover: an appearance, not a game played
+        return; // a walkover: an appearance, not a game played
     ++player.played;
     ++(kAway ? player.awayPlayed : player.homePlayed);
     // Wins and losses come in no pattern a branch could learn: count them
@@ -129,7 +130,7 @@ struct GameTotals {
     int lost = 0;
     long long penaltiesFor = 0;
     long long penaltiesAgainst = 0;
-    bool played = false;   // some game was counted or credited
+    bool played = false; // some game was counted or credited
 };
 
 // Steps through the games in position order: charges reserve penalties and
@@ -265,8 +266,8 @@ MatchPoints PointsOf(const Season& season, const Fixture& fixture, const GameTot
 
     // Handicaps and the start: the home side must beat the away side's shots
     // plus handicap by more than the start to win the match.
-    const int ourHandicap = recalculating ? (away ? season.awayHandicap : season.homeHandicap)
-                                          : fixture.handicap;
+    const int ourHandicap =
+        recalculating ? (away ? season.awayHandicap : season.homeHandicap) : fixture.handicap;
     const int theirHandicap = fixture.oppHandicap;
     const double start = scheme.weight[WeightStart];
     // In double: a handicap read from a file may be any 32-bit value.
@@ -275,7 +276,8 @@ MatchPoints PointsOf(const Season& season, const Fixture& fixture, const GameTot
     const double homeMargin = away ? theirTotal - ourTotal : ourTotal - theirTotal;
     const int homeOutcome = homeMargin > start ? 1 : (homeMargin == start ? 0 : -1);
 
-    SideFigures ourSide{shotsFor, shotsAgainst, totals.won, totals.lost, away ? -homeOutcome : homeOutcome};
+    SideFigures ourSide{shotsFor, shotsAgainst, totals.won, totals.lost,
+                        away ? -homeOutcome : homeOutcome};
     SideFigures theirSide{shotsAgainst, shotsFor, totals.lost, totals.won, -ourSide.outcome};
     const int undecided = static_cast<int>(season.teamSize) - totals.won - totals.lost;
     MatchPoints points{BasePoints(scheme, ourSide, !away, undecided),

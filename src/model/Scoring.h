@@ -10,7 +10,7 @@ public:
     virtual ~ScoreDisplay() = default;
     virtual void ShowPoints(const std::string& ours, const std::string& theirs) = 0;
     virtual void ShowShots(int ours, int theirs) = 0;
-    virtual void Clear() = 0;   // empties all four boxes
+    virtual void Clear() = 0; // empties all four boxes
 };
 
 enum class Side { Ours, Theirs };

@@ -78,15 +78,13 @@ void GetBytes(const std::uint8_t* in, std::size_t at, std::array<T, N>& field)
     std::memcpy(field.data(), in + at, N);
 }
 
-template <std::size_t N>
-std::string LabelText(const std::array<char, N>& field)
+template <std::size_t N> std::string LabelText(const std::array<char, N>& field)
 {
     const auto end = std::find(field.begin(), field.end(), '\0');
     return std::string(field.begin(), end);
 }
 
-template <typename Equal>
-int FindScheme(std::string_view name, Equal equal)
+template <typename Equal> int FindScheme(std::string_view name, Equal equal)
 {
     for (int index = 0; index < kSchemeCount; ++index) {
         if (equal(BuiltInSchemeName(index), name))
@@ -104,7 +102,7 @@ const ScoringScheme* RecordOrCopy(int index, const Season* season)
     return season ? &season->scheme : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 std::string ScoringScheme::TotalLabel() const
 {
@@ -221,7 +219,7 @@ void ApplyScheme(Season& season, Host& host)
         if (i >= teamSize)
             s = -1;
         else if (s > teamSize - 1 - i)
-            s = teamSize - 1 - i;   // a group never runs past the last position
+            s = teamSize - 1 - i; // a group never runs past the last position
         season.groupSpan[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(s);
     }
 

@@ -75,22 +75,22 @@ enum WeightIndex : std::size_t {
 // kept as raw bytes so that a "Custom" scheme read from a file is written back
 // byte for byte.
 struct ScoringScheme {
-    std::uint16_t groupSize = 0;                 // offset 0
-    std::uint32_t target = 0;                    // offset 2
-    std::array<float, kWeightCount> weight{};    // offset 6
-    std::uint32_t reservePenalty = 0;            // offset 82
-    std::array<char, 12> totalLabel{};           // offset 86
-    std::int32_t forWeight = 0;                  // offset 98
-    std::int32_t againstWeight = 0;              // offset 102
-    std::int32_t walkoverCredit = 0;             // offset 106
-    std::int32_t walkoverGames = 0;              // offset 110
-    std::int32_t matchDecimals = 0;              // offset 114
-    std::int32_t teamDecimals = 0;               // offset 118
-    std::int32_t playerDecimals = 0;             // offset 122
-    std::uint32_t flags = 0;                     // offset 126
-    std::array<std::uint8_t, 4> reserved1{};     // offset 130
-    std::array<char, 8> measureLabel{};          // offset 134
-    std::array<std::uint8_t, 4> reserved2{};     // offset 142
+    std::uint16_t groupSize = 0;              // offset 0
+    std::uint32_t target = 0;                 // offset 2
+    std::array<float, kWeightCount> weight{}; // offset 6
+    std::uint32_t reservePenalty = 0;         // offset 82
+    std::array<char, 12> totalLabel{};        // offset 86
+    std::int32_t forWeight = 0;               // offset 98
+    std::int32_t againstWeight = 0;           // offset 102
+    std::int32_t walkoverCredit = 0;          // offset 106
+    std::int32_t walkoverGames = 0;           // offset 110
+    std::int32_t matchDecimals = 0;           // offset 114
+    std::int32_t teamDecimals = 0;            // offset 118
+    std::int32_t playerDecimals = 0;          // offset 122
+    std::uint32_t flags = 0;                  // offset 126
+    std::array<std::uint8_t, 4> reserved1{};  // offset 130
+    std::array<char, 8> measureLabel{};       // offset 134
+    std::array<std::uint8_t, 4> reserved2{};  // offset 142
 
     bool Has(std::uint32_t flag) const { return (flags & flag) != 0; }
     // The labels as text: up to the first NUL, never past the field.
@@ -103,7 +103,7 @@ struct ScoringScheme {
 using SchemeBytes = std::array<std::uint8_t, kSchemeBytes>;
 
 SchemeBytes SchemeToBytes(const ScoringScheme& scheme);
-ScoringScheme SchemeFromBytes(const std::uint8_t* bytes);  // reads exactly kSchemeBytes
+ScoringScheme SchemeFromBytes(const std::uint8_t* bytes); // reads exactly kSchemeBytes
 
 // The name at a scheme index; "" outside 0..87.
 std::string_view SchemeName(int index);

@@ -22,12 +22,12 @@ constexpr std::size_t kResultTextCapacity = 12;
 
 constexpr int kMaxTeamSize = 30;
 constexpr int kMaxFixtures = 100;
-constexpr int kMaxPlayers = 200;   // the tables indexed by player id
+constexpr int kMaxPlayers = 200; // the tables indexed by player id
 
 enum GameState : std::uint32_t {
     Played = 0,
-    OpponentAbsent = 1,   // walkover to us
-    PlayerAbsent = 2,     // walkover to the opponent
+    OpponentAbsent = 1, // walkover to us
+    PlayerAbsent = 2,   // walkover to the opponent
     NotPlayed = 3,
     Pending = 4,
 };
@@ -35,7 +35,12 @@ enum GameState : std::uint32_t {
 enum Venue : std::uint32_t { Home = 0, Away = 1, Neutral = 2 };
 
 // A fixture's result, as stored.
-enum FixtureResult : std::uint32_t { ResultNone = 0, ResultWon = 1, ResultDrawn = 2, ResultLost = 3 };
+enum FixtureResult : std::uint32_t {
+    ResultNone = 0,
+    ResultWon = 1,
+    ResultDrawn = 2,
+    ResultLost = 3
+};
 
 struct Player {
     std::uint16_t id = 0;
@@ -54,17 +59,17 @@ struct Player {
     double awayFor = 0;
     double awayAgainst = 0;
     double measure = 0;
-    std::string name;              // Windows-1252, at most 33 characters
+    std::string name; // Windows-1252, at most 33 characters
     std::uint16_t surnameAt = 0;
     std::uint16_t group = 0;
     Player* twin = nullptr;
 };
 
 struct Game {
-    std::int16_t playerId = 0;     // only meaningful when player is set
+    std::int16_t playerId = 0; // only meaningful when player is set
     Player* player = nullptr;
     Player* secondPlayer = nullptr;
-    std::string opponent;          // at most 33 characters
+    std::string opponent; // at most 33 characters
     std::uint32_t state = NotPlayed;
     std::int16_t scoreFor = 0;
     std::int16_t scoreAgainst = 0;
@@ -74,17 +79,17 @@ struct Game {
 
 struct Fixture {
     std::uint32_t result = ResultNone; // a FixtureResult
-    std::string opponent;          // at most 33 characters
+    std::string opponent;              // at most 33 characters
     std::uint32_t venue = Neutral;
-    std::time_t date = 0;          // local midnight, standard time
-    std::string resultText;        // at most 11 characters
+    std::time_t date = 0;   // local midnight, standard time
+    std::string resultText; // at most 11 characters
     std::int32_t shotsFor = 0;
     std::int32_t shotsAgainst = 0;
     std::int32_t handicap = 0;
     std::int32_t oppHandicap = 0;
     double pointsFor = 0;
     double pointsAgainst = 0;
-    std::vector<Game> games;       // teamSize games, position order
+    std::vector<Game> games; // teamSize games, position order
     Fixture* returnLeg = nullptr;
     bool paired = false;
 };
@@ -95,14 +100,14 @@ struct Season {
     bool untitled = false;
     bool readOnly = false;
     bool layoutChanged = false;
-    std::string teamName;          // at most 32 characters
-    std::string leagueName;        // at most 64 characters
+    std::string teamName;   // at most 32 characters
+    std::string leagueName; // at most 64 characters
     std::uint32_t schemeIndex = 0;
-    std::string division;          // at most 17 characters
+    std::string division; // at most 17 characters
     std::int32_t fixtureCount = 0;
-    std::vector<std::unique_ptr<Fixture>> fixtures;   // season order
-    std::int32_t playerCount = 0;                     // also the next id
-    std::vector<std::unique_ptr<Player>> players;     // ranking order
+    std::vector<std::unique_ptr<Fixture>> fixtures; // season order
+    std::int32_t playerCount = 0;                   // also the next id
+    std::vector<std::unique_ptr<Player>> players;   // ranking order
 
     // View state of the results window.
     std::int32_t firstFixture = 0;
@@ -128,9 +133,9 @@ struct Season {
     std::array<std::int16_t, kMaxTeamSize> groupSpan{};
     std::array<std::uint32_t, kMaxTeamSize> gameTarget{};
 
-    Fixture* FixtureAt(int index) const;   // nullptr when out of range
-    Player* PlayerAt(int position) const;  // nullptr when out of range
-    Player* PlayerById(int id) const;      // nullptr when no player has that id
+    Fixture* FixtureAt(int index) const;  // nullptr when out of range
+    Player* PlayerAt(int position) const; // nullptr when out of range
+    Player* PlayerById(int id) const;     // nullptr when no player has that id
 };
 
 using SeasonPtr = std::unique_ptr<Season>;

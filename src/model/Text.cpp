@@ -136,9 +136,9 @@ std::string Utf8ToCp1252(std::string_view text)
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldAscii(x) == FoldAscii(y);
+           });
 }
 
 int CompareIgnoringAsciiCase(std::string_view a, std::string_view b)

@@ -18,7 +18,7 @@ namespace {
 char* WriteExactDecimal(char* out, double value, int decimals)
 {
     static constexpr double kPowers[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
-    static constexpr double kExactLimit = 1125899906842624.0;   // 2^50
+    static constexpr double kExactLimit = 1125899906842624.0; // 2^50
     if (decimals > 6 || !(std::fabs(value) < kExactLimit))
         return nullptr;
     const double scaled = value * kPowers[decimals];
@@ -30,7 +30,7 @@ char* WriteExactDecimal(char* out, double value, int decimals)
     if (static_cast<double>(n) != scaled)
         return nullptr;
     if (n == 0 && std::signbit(value))
-        return nullptr;   // "-0", "-0.00": the general path keeps the sign
+        return nullptr; // "-0", "-0.00": the general path keeps the sign
     char digits[24];
     const char* digitsEnd = std::to_chars(digits, digits + sizeof digits, n < 0 ? -n : n).ptr;
     const std::size_t length = static_cast<std::size_t>(digitsEnd - digits);
@@ -100,8 +100,8 @@ NumberText HalvesText(double value)
     NumberText text;
     if (std::isfinite(whole) && std::fabs(whole) < 9.0e18) {
         char* begin = text.buffer_.data();
-        char* end = std::to_chars(begin, begin + text.buffer_.size(),
-                                  static_cast<long long>(whole)).ptr;
+        char* end =
+            std::to_chars(begin, begin + text.buffer_.size(), static_cast<long long>(whole)).ptr;
         text.length_ = static_cast<std::size_t>(end - begin);
     } else {
         text = FixedText(whole, 0);
@@ -111,7 +111,7 @@ NumberText HalvesText(double value)
     const double twice = std::rint(2.0 * value);
     // twice is whole, and every double from 2^53 up is even; below that the
     // integer test is exact and far cheaper than fmod.
-    static constexpr double kAllEvenFrom = 9007199254740992.0;   // 2^53
+    static constexpr double kAllEvenFrom = 9007199254740992.0; // 2^53
     if (std::fabs(twice) < kAllEvenFrom && static_cast<long long>(twice) % 2 != 0)
         text.Append(kHalfSign);
     return text;

@@ -72,9 +72,9 @@ std::string FormatGameCell(const Game& game);
 // + "3") leave the word out when the name already has it at that end as a
 // whole word, in any ASCII case: "Vale League, Division 3" and not "Vale
 // League League, Division Division 3". Season text in, season text out.
-std::string LeagueWithWord(std::string_view leagueName);      // "%s League"
-std::string BowlingLeagueTitle(std::string_view leagueName);  // "%s Bowling League"
-std::string DivisionWithWord(std::string_view division);      // "Division %s"
+std::string LeagueWithWord(std::string_view leagueName);     // "%s League"
+std::string BowlingLeagueTitle(std::string_view leagueName); // "%s Bowling League"
+std::string DivisionWithWord(std::string_view division);     // "Division %s"
 // "%s League, Division %s", the team results' page heading.
 std::string LeagueAndDivision(const Season& season);
 

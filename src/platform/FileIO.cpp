@@ -94,7 +94,8 @@ bool OpenRegularFile(QFile& file, const QString& path, QString& reason)
     }
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = S_ISDIR(info.st_mode) ? SystemReason(EISDIR) : QStringLiteral("not a regular file");
+        reason =
+            S_ISDIR(info.st_mode) ? SystemReason(EISDIR) : QStringLiteral("not a regular file");
         ::close(fd);
         return false;
     }
@@ -109,7 +110,8 @@ bool OpenRegularFile(QFile& file, const QString& path, QString& reason)
 #else
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        reason = info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("not a regular file");
+        reason =
+            info.isDir() ? QStringLiteral("it is a folder") : QStringLiteral("not a regular file");
         return false;
     }
     file.setFileName(path);
@@ -221,8 +223,9 @@ void RemoveLeftovers(const QFileInfo& target)
 {
     QDir dir = target.absoluteDir();
     const QString name = target.fileName();
-    const QStringList entries = dir.entryList(QStringList{TemporarySavePrefix(name) + QLatin1Char('*')},
-                                              QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList entries =
+        dir.entryList(QStringList{TemporarySavePrefix(name) + QLatin1Char('*')},
+                      QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries) {
         if (IsTemporarySaveName(entry, name))
             QFile::remove(dir.filePath(entry));
@@ -234,7 +237,8 @@ void RemoveLeftovers(const QFileInfo& target)
 void SyncDirectory(const QString& directory)
 {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -253,11 +257,13 @@ bool WriteTemporary(const QString& tempPath, QByteArrayView data, const struct s
 {
     nameTaken = false;
     const QByteArray native = QFile::encodeName(tempPath);
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd =
+        ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         const int error = errno;
         nameTaken = error == EEXIST;
-        reason = IsFolderRefusal(error) ? QStringLiteral("the folder cannot be written to") : SystemReason(error);
+        reason = IsFolderRefusal(error) ? QStringLiteral("the folder cannot be written to")
+                                        : SystemReason(error);
         return false;
     }
     auto fail = [&](int error) {
@@ -328,7 +334,8 @@ StagedFile::~StagedFile()
         QFile::remove(temporary_);
 }
 
-FileWriteResult StagedFile::Stage(const QString& path, QByteArrayView data, const QString& permissionsOf)
+FileWriteResult StagedFile::Stage(const QString& path, QByteArrayView data,
+                                  const QString& permissionsOf)
 {
     FileWriteResult result;
     const QFileInfo target(path);
@@ -355,14 +362,15 @@ FileWriteResult StagedFile::Stage(const QString& path, QByteArrayView data, cons
         return result;
     }
     // A file its owner made read-only is not replaced behind the owner's back.
-    if (exists && ::faccessat(AT_FDCWD, QFile::encodeName(target.absoluteFilePath()).constData(), W_OK,
-                              AT_EACCESS) != 0) {
+    if (exists && ::faccessat(AT_FDCWD, QFile::encodeName(target.absoluteFilePath()).constData(),
+                              W_OK, AT_EACCESS) != 0) {
         result.reason = SystemReason(errno);
         return result;
     }
     struct stat model {};
     const struct stat* keep = exists ? &old : nullptr;
-    if (!permissionsOf.isEmpty() && ::stat(QFile::encodeName(permissionsOf).constData(), &model) == 0)
+    if (!permissionsOf.isEmpty() &&
+        ::stat(QFile::encodeName(permissionsOf).constData(), &model) == 0)
         keep = &model;
 #else
     Q_UNUSED(permissionsOf);
@@ -407,7 +415,7 @@ FileWriteResult StagedFile::Commit()
     std::filesystem::rename(NativePath(temporary_), NativePath(target_), error);
     if (error) {
         result.reason = QString::fromStdString(error.message());
-        return result;   // the destructor removes the temporary file
+        return result; // the destructor removes the temporary file
     }
     temporary_.clear();
     const QFileInfo target(target_);
@@ -442,12 +450,14 @@ FileWriteResult ReplaceFileKeepingBackup(const QString& path, QByteArrayView dat
     if (::stat(QFile::encodeName(target).constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
         return WriteFileAtomically(target, data);
     // A link, folder, pipe or device in the backup's place is not ours to replace.
-    const bool backupIsOdd = ::lstat(QFile::encodeName(backup).constData(), &entry) == 0 && !S_ISREG(entry.st_mode);
+    const bool backupIsOdd =
+        ::lstat(QFile::encodeName(backup).constData(), &entry) == 0 && !S_ISREG(entry.st_mode);
 #else
     if (!QFileInfo(target).isFile())
         return WriteFileAtomically(target, data);
     const QFileInfo backupInfo(backup);
-    const bool backupIsOdd = backupInfo.isSymLink() || (backupInfo.exists() && !backupInfo.isFile());
+    const bool backupIsOdd =
+        backupInfo.isSymLink() || (backupInfo.exists() && !backupInfo.isFile());
 #endif
     if (backupIsOdd) {
         result.reason = QStringLiteral("the backup %1 is not a regular file").arg(backupName);
@@ -458,13 +468,15 @@ FileWriteResult ReplaceFileKeepingBackup(const QString& path, QByteArrayView dat
     // failure of either leaves the old file and the old backup as they were.
     const FileReadResult previous = ReadWholeFile(target);
     if (previous.status != FileReadStatus::Ok) {
-        result.reason = QStringLiteral("the backup %1 could not be made: %2").arg(backupName, previous.reason);
+        result.reason =
+            QStringLiteral("the backup %1 could not be made: %2").arg(backupName, previous.reason);
         return result;
     }
     StagedFile stagedBackup;
     result = stagedBackup.Stage(backup, previous.data, target);
     if (!result.ok) {
-        result.reason = QStringLiteral("the backup %1 could not be written: %2").arg(backupName, result.reason);
+        result.reason =
+            QStringLiteral("the backup %1 could not be written: %2").arg(backupName, result.reason);
         return result;
     }
     StagedFile stagedFile;
@@ -473,7 +485,8 @@ FileWriteResult ReplaceFileKeepingBackup(const QString& path, QByteArrayView dat
         return result;
     result = stagedBackup.Commit();
     if (!result.ok) {
-        result.reason = QStringLiteral("the backup %1 could not be written: %2").arg(backupName, result.reason);
+        result.reason =
+            QStringLiteral("the backup %1 could not be written: %2").arg(backupName, result.reason);
         return result;
     }
     return stagedFile.Commit();

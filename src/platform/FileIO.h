@@ -64,7 +64,8 @@ public:
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 
-    FileWriteResult Stage(const QString& path, QByteArrayView data, const QString& permissionsOf = {});
+    FileWriteResult Stage(const QString& path, QByteArrayView data,
+                          const QString& permissionsOf = {});
     FileWriteResult Commit();
 
 private:

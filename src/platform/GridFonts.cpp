@@ -70,13 +70,14 @@ QFont MakeGridFont(const GridFontDescription& description, FontRole role, double
     QFont font = DefaultRomanFont();
     // A face the platform lacks still comes out as a proportional serif face.
     if (!description.face.empty())
-        font.setFamily(
-            QString::fromUtf8(description.face.data(), static_cast<qsizetype>(description.face.size())));
+        font.setFamily(QString::fromUtf8(description.face.data(),
+                                         static_cast<qsizetype>(description.face.size())));
     // The stored scale is the one Qt uses (400 normal, 700 bold); 0 means "any".
     const int weight = description.weight <= 0 ? 400 : std::min(description.weight, 1000);
     font.setWeight(static_cast<QFont::Weight>(weight));
     font.setItalic(description.italic || role == FontRole::Italic);
-    const int height = role == FontRole::Date ? DateFontHeight(description.height) : description.height;
+    const int height =
+        role == FontRole::Date ? DateFontHeight(description.height) : description.height;
     SizeFont(font, height, pixelsPerUnit, device);
     return font;
 }

@@ -12,8 +12,8 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <unordered_map>
 #include <cmath>
+#include <unordered_map>
 
 #include "platform/GridFonts.h"
 
@@ -49,8 +49,8 @@ Rgb ToRgb(const QColor& c)
 // metric twin) can report very different averages; this one they share.
 double WeightedAverageCharWidth(const QFontMetricsF& metrics)
 {
-    static constexpr int kWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3, 6,  35, 20,
-                                         56, 56, 17, 4,  49, 56,  71, 31, 10, 18, 3, 18, 2};
+    static constexpr int kWeights[26] = {64, 14, 27, 35, 100, 20, 14, 42, 63, 3,  6, 35, 20,
+                                         56, 56, 17, 4,  49,  56, 71, 31, 10, 18, 3, 18, 2};
     constexpr int kSpaceWeight = 166;
     double sum = kSpaceWeight * metrics.horizontalAdvance(QLatin1Char(' '));
     for (int i = 0; i < 26; ++i)

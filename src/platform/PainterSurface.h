@@ -3,10 +3,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QStaticText>
-#include <QString>
 #include <QPen>
 #include <QPointF>
+#include <QStaticText>
+#include <QString>
 
 #include <array>
 #include <optional>

@@ -311,7 +311,8 @@ bool WriteTextSetting(std::string_view key, std::string_view name, std::string_v
 
 namespace {
 
-std::int32_t WithinOr(std::int32_t value, std::int32_t least, std::int32_t most, std::int32_t otherwise)
+std::int32_t WithinOr(std::int32_t value, std::int32_t least, std::int32_t most,
+                      std::int32_t otherwise)
 {
     return value >= least && value <= most ? value : otherwise;
 }

@@ -105,7 +105,8 @@ void DrawHeading(Surface& surface, Host& host, const Season& season, const Fixtu
 {
     const int middle = HeadingCentre(page, contentWidth);
     surface.SetFont(FontRole::PageTitle);
-    PutText(surface, Align::Centre, middle, -100, Cp1252ToUtf8(BowlingLeagueTitle(season.leagueName)));
+    PutText(surface, Align::Centre, middle, -100,
+            Cp1252ToUtf8(BowlingLeagueTitle(season.leagueName)));
     PutText(surface, Align::Centre, middle, -200, "RESULT SHEET");
 
     surface.SetFont(FontRole::PageBody);

@@ -9,8 +9,9 @@ bool PrepareStoredMatchSheet(Season& season, Host& host, Fixture& fixture)
     fixture.handicap = fixture.venue == Away ? season.awayHandicap : season.homeHandicap;
     if (fixture.result != ResultNone)
         return true;
-    return host.Ask("This match has not yet been played.\nDo you want to print a blank result sheet?",
-                    "Bowls results", Buttons::YesNo, Answer::Yes) == Answer::Yes;
+    return host.Ask(
+               "This match has not yet been played.\nDo you want to print a blank result sheet?",
+               "Bowls results", Buttons::YesNo, Answer::Yes) == Answer::Yes;
 }
 
 bool ContinueTeamResultsInPortrait(Host& host, bool answeredYes)
@@ -32,12 +33,14 @@ bool DrawPrintout(Surface& surface, const Season& season, Host& host, const Prin
 {
     switch (printout.kind) {
     case PrintoutKind::MatchSheet: {
-        const Fixture* fixture = printout.fixture ? printout.fixture : season.FixtureAt(printout.index);
+        const Fixture* fixture =
+            printout.fixture ? printout.fixture : season.FixtureAt(printout.index);
         return PrintMatchSheet(surface, host, season, fixture, area.widthMm, area.heightMm,
                                options.homeOnLeft);
     }
     case PrintoutKind::PlayerSummary:
-        return PrintPlayerSummary(surface, host, season, printout.index, area.widthMm, area.heightMm);
+        return PrintPlayerSummary(surface, host, season, printout.index, area.widthMm,
+                                  area.heightMm);
     case PrintoutKind::TeamResults: {
         // The layout is planned before the first page so that "all pages"
         // means every page of this job, however many.

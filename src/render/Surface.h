@@ -12,9 +12,9 @@ enum class FontRole {
     // The five grid fonts, made from the stored font description.
     Main,
     Italic,
-    Date,       // main at 10/12 of its height
-    Downward,   // main rotated by -90 degrees
-    Upward,     // main rotated by +90 degrees
+    Date,     // main at 10/12 of its height
+    Downward, // main rotated by -90 degrees
+    Upward,   // main rotated by +90 degrees
     // The printout fonts of the match sheet and the player summary.
     PageTitle,  // 7 mm, bold, the platform's default serif face
     PageBody,   // 3.5 mm, the face actually chosen for the title
@@ -22,12 +22,12 @@ enum class FontRole {
 };
 
 enum class PenRole {
-    ScreenMajor,  // solid, 1 unit, black
-    ScreenMinor,  // solid, 1 unit, grey (128, 128, 128)
-    PagedMajor,   // solid, 2 units, black
-    Hairline,     // solid, one device pixel, black (also a printout's "thin" pen)
-    Thick,        // solid, 3 units, black
-    Dotted,       // dotted, 1 unit, black
+    ScreenMajor, // solid, 1 unit, black
+    ScreenMinor, // solid, 1 unit, grey (128, 128, 128)
+    PagedMajor,  // solid, 2 units, black
+    Hairline,    // solid, one device pixel, black (also a printout's "thin" pen)
+    Thick,       // solid, 3 units, black
+    Dotted,      // dotted, 1 unit, black
 };
 
 enum class Align { Left, Centre, Right };
@@ -59,11 +59,11 @@ struct Extent {
 
 // Facts of the selected font, in logical units.
 struct FontFacts {
-    int height = 0;            // ascent + descent
+    int height = 0; // ascent + descent
     int ascent = 0;
     int externalLeading = 0;
-    int averageCharWidth = 0;  // of running text: lower case and spaces, weighted
-    std::string face;          // the face the platform actually chose
+    int averageCharWidth = 0; // of running text: lower case and spaces, weighted
+    std::string face;         // the face the platform actually chose
 };
 
 class Surface {

@@ -67,12 +67,23 @@ void AppendEscaped(std::string& out, std::string_view utf8)
 {
     for (char c : utf8) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
         }
     }
 }
@@ -105,20 +116,28 @@ std::string Shots(double value)
 const char* ResultWord(std::uint32_t result)
 {
     switch (result) {
-    case ResultWon: return "Won";
-    case ResultDrawn: return "Drawn";
-    case ResultLost: return "Lost";
-    default: return "Not played";
+    case ResultWon:
+        return "Won";
+    case ResultDrawn:
+        return "Drawn";
+    case ResultLost:
+        return "Lost";
+    default:
+        return "Not played";
     }
 }
 
 const char* VenueWord(std::uint32_t venue)
 {
     switch (venue) {
-    case Home: return "Home";
-    case Away: return "Away";
-    case Neutral: return "Neutral";
-    default: return "";
+    case Home:
+        return "Home";
+    case Away:
+        return "Away";
+    case Neutral:
+        return "Neutral";
+    default:
+        return "";
     }
 }
 
@@ -182,8 +201,8 @@ void PageWriter::Head()
 
 std::vector<std::vector<const Game*>> PageWriter::GameCells() const
 {
-    std::vector<std::vector<const Game*>> cells(s_.fixtures.size(),
-                                                std::vector<const Game*>(s_.players.size(), nullptr));
+    std::vector<std::vector<const Game*>> cells(
+        s_.fixtures.size(), std::vector<const Game*>(s_.players.size(), nullptr));
     for (std::size_t j = 0; j < s_.fixtures.size(); ++j) {
         const Fixture& f = *s_.fixtures[j];
         // As on the grid: an unplayed fixture, or one without an opponent,
@@ -195,7 +214,7 @@ std::vector<std::vector<const Game*>> PageWriter::GameCells() const
                 continue;
             const auto row = rowOf_.find(g.player);
             if (row != rowOf_.end())
-                cells[j][row->second] = &g;   // a second game of one player covers the first
+                cells[j][row->second] = &g; // a second game of one player covers the first
         }
     }
     return cells;
@@ -222,13 +241,16 @@ void PageWriter::GridHead()
     out_ += "<th scope=\"col\" rowspan=\"3\" class=\"n\"><abbr title=\"Played\">P</abbr></th>"
             "<th scope=\"col\" rowspan=\"3\" class=\"n\"><abbr title=\"Won\">W</abbr></th>"
             "<th scope=\"col\" rowspan=\"3\" class=\"n\"><abbr title=\"Lost\">L</abbr></th>"
-            "<th scope=\"col\" rowspan=\"3\" class=\"fig\">" + measureLabel + "</th></tr>\n";
+            "<th scope=\"col\" rowspan=\"3\" class=\"fig\">" +
+            measureLabel + "</th></tr>\n";
     out_ += "<tr class=\"venue\">";
     for (const auto& f : s_.fixtures)
         out_ += "<td>" + (f->opponent.empty() ? std::string() : VenueLetter(f->venue)) + "</td>";
     out_ += "</tr>\n<tr class=\"date\">";
     for (const auto& f : s_.fixtures)
-        out_ += "<td>" + (f->opponent.empty() ? std::string() : Esc(FormatShortDate(host_, f->date))) + "</td>";
+        out_ += "<td>" +
+                (f->opponent.empty() ? std::string() : Esc(FormatShortDate(host_, f->date))) +
+                "</td>";
     out_ += "</tr>\n</thead>\n";
 }
 
@@ -247,15 +269,18 @@ void PageWriter::GridBody()
             } else if (g->state == OpponentAbsent) {
                 out_ += "<td class=\"wo\">W/O</td>";
             } else {
-                const bool red = g->scoreFor < g->scoreAgainst && Highlight(HighlightLostGamesScreen);
+                const bool red =
+                    g->scoreFor < g->scoreAgainst && Highlight(HighlightLostGamesScreen);
                 out_ += red ? "<td class=\"loss\">" : "<td>";
                 out_ += HtmlText(Unpadded(FormatGameCell(*g))) + "</td>";
             }
         }
         const std::string figure = FormatMeasure(s_, p, options_.minGames);
-        const bool red = !figure.empty() && p.measure < 0.0 && Highlight(HighlightMinusAveragesScreen);
-        out_ += "<td class=\"n\">" + FormatInt(p.played) + "</td><td class=\"n\">" + FormatInt(p.won) +
-                "</td><td class=\"n\">" + FormatInt(p.played - p.won - p.drawn) + "</td>";
+        const bool red =
+            !figure.empty() && p.measure < 0.0 && Highlight(HighlightMinusAveragesScreen);
+        out_ += "<td class=\"n\">" + FormatInt(p.played) + "</td><td class=\"n\">" +
+                FormatInt(p.won) + "</td><td class=\"n\">" + FormatInt(p.played - p.won - p.drawn) +
+                "</td>";
         out_ += red ? "<td class=\"fig loss\">" : "<td class=\"fig\">";
         out_ += HtmlText(figure) + "</td></tr>\n";
     }
@@ -265,8 +290,9 @@ void PageWriter::GridBody()
 void PageWriter::GridFoot()
 {
     const std::string fixtureSpan =
-        s_.fixtures.empty() ? std::string()
-                            : "<td colspan=\"" + FormatInt(static_cast<long long>(s_.fixtures.size())) + "\"></td>";
+        s_.fixtures.empty()
+            ? std::string()
+            : "<td colspan=\"" + FormatInt(static_cast<long long>(s_.fixtures.size())) + "\"></td>";
     out_ += "<tfoot>\n<tr class=\"labels\"><td></td>" + fixtureSpan +
             "<th scope=\"col\"><abbr title=\"Played\">P</abbr></th>"
             "<th scope=\"col\"><abbr title=\"Won\">W</abbr></th>"
@@ -282,7 +308,9 @@ void PageWriter::GridFoot()
             ours = HtmlText(TrimBlanks(f->resultText.substr(0, dash)));
             theirs = HtmlText(TrimBlanks(f->resultText.substr(dash + 1)));
         }
-        const char* open = f->result == ResultLost && Highlight(HighlightLostMatchesScreen) ? "<td class=\"loss\">" : "<td>";
+        const char* open = f->result == ResultLost && Highlight(HighlightLostMatchesScreen)
+                               ? "<td class=\"loss\">"
+                               : "<td>";
         totals += open + ours + "</td>";
         against += open + theirs + "</td>";
     }
@@ -295,13 +323,14 @@ void PageWriter::GridFoot()
 
 void PageWriter::PlayersTable()
 {
-    out_ += "<section aria-labelledby=\"players\">\n<h2 id=\"players\">Players</h2>\n"
-            "<div class=\"scroll\" role=\"region\" aria-labelledby=\"players\" tabindex=\"0\">\n"
-            "<table class=\"list players\">\n<caption>Players in ranking order</caption>\n<thead>\n<tr>"
-            "<th scope=\"col\">Rank</th><th scope=\"col\">Name</th><th scope=\"col\">Played</th>"
-            "<th scope=\"col\">Won</th><th scope=\"col\">Lost</th><th scope=\"col\">For</th>"
-            "<th scope=\"col\">Against</th><th scope=\"col\">" +
-            HtmlText(TrimBlanks(s_.scheme.MeasureLabel())) + "</th></tr>\n</thead>\n<tbody>\n";
+    out_ +=
+        "<section aria-labelledby=\"players\">\n<h2 id=\"players\">Players</h2>\n"
+        "<div class=\"scroll\" role=\"region\" aria-labelledby=\"players\" tabindex=\"0\">\n"
+        "<table class=\"list players\">\n<caption>Players in ranking order</caption>\n<thead>\n<tr>"
+        "<th scope=\"col\">Rank</th><th scope=\"col\">Name</th><th scope=\"col\">Played</th>"
+        "<th scope=\"col\">Won</th><th scope=\"col\">Lost</th><th scope=\"col\">For</th>"
+        "<th scope=\"col\">Against</th><th scope=\"col\">" +
+        HtmlText(TrimBlanks(s_.scheme.MeasureLabel())) + "</th></tr>\n</thead>\n<tbody>\n";
     int rank = 1;
     for (const auto& p : s_.players) {
         out_ += "<tr><td class=\"n\">" + FormatInt(rank++) + "</td>";
@@ -318,12 +347,13 @@ void PageWriter::PlayersTable()
 
 void PageWriter::FixtureList()
 {
-    out_ += "<section aria-labelledby=\"fixtures\">\n<h2 id=\"fixtures\">Fixtures</h2>\n"
-            "<div class=\"scroll\" role=\"region\" aria-labelledby=\"fixtures\" tabindex=\"0\">\n"
-            "<table class=\"list fixtures\">\n<caption>Fixtures in season order with the match "
-            "results</caption>\n<thead>\n<tr><th scope=\"col\">No.</th><th scope=\"col\">Date</th>"
-            "<th scope=\"col\">Venue</th><th scope=\"col\">Opponent</th><th scope=\"col\">Result</th>"
-            "<th scope=\"col\">Points</th><th scope=\"col\">Shots</th></tr>\n</thead>\n<tbody>\n";
+    out_ +=
+        "<section aria-labelledby=\"fixtures\">\n<h2 id=\"fixtures\">Fixtures</h2>\n"
+        "<div class=\"scroll\" role=\"region\" aria-labelledby=\"fixtures\" tabindex=\"0\">\n"
+        "<table class=\"list fixtures\">\n<caption>Fixtures in season order with the match "
+        "results</caption>\n<thead>\n<tr><th scope=\"col\">No.</th><th scope=\"col\">Date</th>"
+        "<th scope=\"col\">Venue</th><th scope=\"col\">Opponent</th><th scope=\"col\">Result</th>"
+        "<th scope=\"col\">Points</th><th scope=\"col\">Shots</th></tr>\n</thead>\n<tbody>\n";
     int number = 1;
     for (const auto& f : s_.fixtures) {
         const SystemTime day = DateToSystemTime(f->date);
@@ -333,13 +363,16 @@ void PageWriter::FixtureList()
                FormatInt(day.day);
         const bool played = f->result != ResultNone;
         out_ += "<tr><td class=\"n\">" + FormatInt(number++) + "</td><td><time datetime=\"" + iso +
-                "\">" + Esc(FormatLongDate(host_, f->date)) + "</time></td><td>" + VenueWord(f->venue) +
-                "</td><th scope=\"row\">" + HtmlText(f->opponent) + "</th>";
-        out_ += (f->result == ResultLost && Highlight(HighlightLostMatchesScreen)) ? "<td class=\"loss\">" : "<td>";
-        out_ += std::string(ResultWord(f->result)) + "</td><td>" +
-                (played ? HtmlText(TrimBlanks(f->resultText)) : std::string()) + "</td><td>" +
-                (played ? FormatInt(f->shotsFor) + "-" + FormatInt(f->shotsAgainst) : std::string()) +
-                "</td></tr>\n";
+                "\">" + Esc(FormatLongDate(host_, f->date)) + "</time></td><td>" +
+                VenueWord(f->venue) + "</td><th scope=\"row\">" + HtmlText(f->opponent) + "</th>";
+        out_ += (f->result == ResultLost && Highlight(HighlightLostMatchesScreen))
+                    ? "<td class=\"loss\">"
+                    : "<td>";
+        out_ +=
+            std::string(ResultWord(f->result)) + "</td><td>" +
+            (played ? HtmlText(TrimBlanks(f->resultText)) : std::string()) + "</td><td>" +
+            (played ? FormatInt(f->shotsFor) + "-" + FormatInt(f->shotsAgainst) : std::string()) +
+            "</td></tr>\n";
     }
     out_ += "</tbody>\n</table>\n</div>\n</section>\n";
 }

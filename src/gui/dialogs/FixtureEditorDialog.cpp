@@ -33,7 +33,14 @@
 namespace {
 
 // Control numbers: the row controls are 512 + 16 x position + column.
-enum Column { OurAbsent = 0, PlayerBox = 1, ScoreFor = 2, ScoreAgainst = 3, OppName = 4, TheirAbsent = 5 };
+enum Column {
+    OurAbsent = 0,
+    PlayerBox = 1,
+    ScoreFor = 2,
+    ScoreAgainst = 3,
+    OppName = 4,
+    TheirAbsent = 5
+};
 constexpr int kRowBase = 512;
 constexpr int kOurHandicap = 1026, kTheirHandicap = 1027;
 constexpr int kOurPoints = 408, kTheirPoints = 409, kOurChalks = 410, kTheirChalks = 411;
@@ -46,8 +53,7 @@ QString ControlName(int id)
     return QStringLiteral("control%1").arg(id);
 }
 
-template <typename W>
-W* Named(W* widget, int id)
+template <typename W> W* Named(W* widget, int id)
 {
     widget->setObjectName(ControlName(id));
     return widget;
@@ -56,8 +62,11 @@ W* Named(W* widget, int id)
 // Horizontal dialog units to pixels, by the font's average character width.
 int DialogX(const QFontMetrics& fm, int units)
 {
-    const int average =
-        (fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 26 + 1) / 2;
+    const int average = (fm.horizontalAdvance(QStringLiteral(
+                             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                             26 +
+                         1) /
+                        2;
     return units * average / 4;
 }
 
@@ -88,8 +97,7 @@ public:
         if (!widget())
             return QScrollArea::sizeHint();
         const int frame = 2 * frameWidth();
-        return widget()->sizeHint() +
-               QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
+        return widget()->sizeHint() + QSize(frame + verticalScrollBar()->sizeHint().width(), frame);
     }
 };
 
@@ -107,7 +115,7 @@ void SetTextIfChanged(QLineEdit* edit, const std::string& text)
 // The four read-only total boxes.
 class FixtureEditorDialog::Totals : public ScoreDisplay {
 public:
-    QLineEdit* ourChalks = nullptr;   // absent when the scheme hides shot totals
+    QLineEdit* ourChalks = nullptr; // absent when the scheme hides shot totals
     QLineEdit* theirChalks = nullptr;
     QLineEdit* ourPoints = nullptr;
     QLineEdit* theirPoints = nullptr;
@@ -201,7 +209,7 @@ void FixtureEditorDialog::Build()
     // Rows first, in the order they stand on screen, then down the dialog.
     QList<QWidget*> order;
     for (const Row& row : rows_) {
-        QWidget* cells[6] = {row.ourAbsent, row.player, row.scoreFor,
+        QWidget* cells[6] = {row.ourAbsent,    row.player,   row.scoreFor,
                              row.scoreAgainst, row.opponent, row.theirAbsent};
         for (int visual = 0; visual < 6; ++visual)
             if (QWidget* w = cells[reversed_ ? 5 - visual : visual])
@@ -230,20 +238,23 @@ void FixtureEditorDialog::BuildRows(QWidget* area, QGridLayout* grid)
     const QFontMetrics fm = fontMetrics();
     const int nameWidth = DialogX(fm, 101);
     const int oppWidth = DialogX(fm, 91);
-    const int scoreWidth = std::max(DialogX(fm, 16), fm.horizontalAdvance(QStringLiteral("00000")) + 10);
+    const int scoreWidth =
+        std::max(DialogX(fm, 16), fm.horizontalAdvance(QStringLiteral("00000")) + 10);
     auto column = [this](int c) { return reversed_ ? 5 - c : c; };
 
     // Headings.
     grid->addWidget(PlainLabel(QStringLiteral("Absent"), area), 0, 0);
     grid->addWidget(PlainLabel(QStringLiteral("Absent"), area), 0, 5);
     auto* team = Named(PlainLabel(Cp1252ToQString(season_.teamName), area), kTeamHeading);
-    auto* opponent = Named(PlainLabel(Cp1252ToQString(editing_.Working().opponent), area), kOpponentHeading);
+    auto* opponent =
+        Named(PlainLabel(Cp1252ToQString(editing_.Working().opponent), area), kOpponentHeading);
     grid->addWidget(team, 0, column(PlayerBox));
     grid->addWidget(opponent, 0, column(OppName));
 
     singlesModel_ = new QStringListModel(this);
     pairsModel_ = new QStringListModel(this);
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
     auto* text = new Cp1252Validator(this);
 
     const int size = season_.teamSize;
@@ -330,7 +341,8 @@ void FixtureEditorDialog::BuildRows(QWidget* area, QGridLayout* grid)
                 edit->setValidator(text);
                 // A long name from a file is shown whole; typing stops at 31.
                 edit->setMaxLength(static_cast<int>(std::max(
-                    kTypedTextLength, editing_.Form().rows[static_cast<std::size_t>(p)].opponentAsRead.size())));
+                    kTypedTextLength,
+                    editing_.Form().rows[static_cast<std::size_t>(p)].opponentAsRead.size())));
                 edit->setFixedWidth(oppWidth);
                 grid->addWidget(edit, gridRow, column(c));
                 row.opponent = edit;
@@ -397,7 +409,8 @@ void FixtureEditorDialog::BuildTotals(QGridLayout* grid)
             auto* label = PlainLabel(QStringLiteral("Handicap"), cell);
             box->addWidget(label);
             auto* edit = Named(new QLineEdit(cell), id);
-            edit->setFixedWidth(std::max(DialogX(fm, 20), fm.horizontalAdvance(QStringLiteral("-0000")) + 10));
+            edit->setFixedWidth(
+                std::max(DialogX(fm, 20), fm.horizontalAdvance(QStringLiteral("-0000")) + 10));
             label->setBuddy(edit);
             box->addWidget(edit);
             box->addStretch(1);
@@ -424,10 +437,12 @@ void FixtureEditorDialog::BuildTotals(QGridLayout* grid)
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::NoFocus);
         edit->setAlignment(left ? Qt::AlignRight : Qt::AlignLeft);
-        edit->setFixedWidth(std::max(DialogX(fm, 24), fm.horizontalAdvance(QStringLiteral("000.00")) + 10));
+        edit->setFixedWidth(
+            std::max(DialogX(fm, 24), fm.horizontalAdvance(QStringLiteral("000.00")) + 10));
         return edit;
     };
-    auto totalsLine = [&](const char* title, int ourId, int theirId, QLineEdit*& ours, QLineEdit*& theirs) {
+    auto totalsLine = [&](const char* title, int ourId, int theirId, QLineEdit*& ours,
+                          QLineEdit*& theirs) {
         auto* label = PlainLabel(QString::fromLatin1(title), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(label, line, 1);
@@ -455,7 +470,8 @@ QWidget* FixtureEditorDialog::BuildLowerBlock()
     auto* venues = new QButtonGroup(this);
     const char* venueTexts[3] = {"H&ome", "A&way", "&Neutral"};
     for (int v = 0; v < 3; ++v) {
-        venue_[v] = Named(new QRadioButton(QString::fromLatin1(venueTexts[v]), venueBox), kHome + v);
+        venue_[v] =
+            Named(new QRadioButton(QString::fromLatin1(venueTexts[v]), venueBox), kHome + v);
         venues->addButton(venue_[v], v);
         venueLayout->addWidget(venue_[v]);
     }
@@ -488,7 +504,8 @@ QWidget* FixtureEditorDialog::BuildLowerBlock()
     auto* againstLabel = new QLabel(QStringLiteral("A&gainst"), block);
     against_ = Named(new QLineEdit(block), kAgainst);
     against_->setValidator(new Cp1252Validator(against_));
-    against_->setMaxLength(static_cast<int>(std::max(kTypedTextLength, editing_.Form().againstAsRead.size())));
+    against_->setMaxLength(
+        static_cast<int>(std::max(kTypedTextLength, editing_.Form().againstAsRead.size())));
     against_->setText(Cp1252ToQString(editing_.Form().against));
     againstLabel->setBuddy(against_);
     connect(against_, &QLineEdit::textChanged, this,

@@ -10,8 +10,8 @@
 
 #include "gui/CommandIds.h"
 #include "gui/ResultsWindow.h"
-#include "gui/dialogs/SeasonTextValidator.h"
 #include "gui/Shell.h"
+#include "gui/dialogs/SeasonTextValidator.h"
 #include "model/PlayerRegister.h"
 #include "platform/Cp1252.h"
 

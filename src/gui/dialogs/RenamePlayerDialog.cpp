@@ -12,8 +12,8 @@
 #include <algorithm>
 
 #include "gui/CommandIds.h"
-#include "gui/dialogs/SeasonTextValidator.h"
 #include "gui/Shell.h"
+#include "gui/dialogs/SeasonTextValidator.h"
 #include "model/PlayerRegister.h"
 #include "model/Recalculate.h"
 #include "model/Season.h"
