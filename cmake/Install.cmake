@@ -26,15 +26,13 @@ install(FILES ${generated}/${TESSEL_APP_ID}.metainfo.xml
 
 # The program icon, drawn as SVG and rendered to the usual sizes beside it.
 set(icons ${PROJECT_SOURCE_DIR}/resources/icons)
-if(EXISTS ${icons}/tessel.svg)
-    install(FILES ${icons}/tessel.svg
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TESSEL_APP_ID}.svg)
-    foreach(size 16 24 32 48 64 128 256)
-        install(FILES ${icons}/tessel-${size}.png
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-                RENAME ${TESSEL_APP_ID}.png)
-    endforeach()
-endif()
+install(FILES ${icons}/tessel.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${TESSEL_APP_ID}.svg)
+foreach(size 16 24 32 48 64 128 256)
+    install(FILES ${icons}/tessel-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${TESSEL_APP_ID}.png)
+endforeach()
 
 # Man pages, compressed as Debian wants them.
 find_program(GZIP_PROGRAM gzip REQUIRED)

@@ -24,13 +24,12 @@ grep -q '^50:application/x-tessel-season:\*\.bwl$' "$DEST/share/mime/globs2" || 
 grep -q '^50:application/x-tessel-season-text:\*\.bwt$' "$DEST/share/mime/globs2" || fail "*.bwt glob"
 [ -s "$DEST/share/mime/magic" ] || fail "no magic for the binary season"
 
-# The icon is installed once resources/icons holds it.
-[ -f "$(dirname "$0")/../../resources/icons/tessel.svg" ] &&
+# The program icon: the SVG and every PNG size in the hicolor theme.
 for size in 16 24 32 48 64 128 256; do
     icon="$DEST/share/icons/hicolor/${size}x$size/apps/org.orvane.Tessel.png"
     file "$icon" | grep -q "PNG image data, $size x $size" || fail "icon $size"
-done &&
-{ grep -q "<svg" "$DEST/share/icons/hicolor/scalable/apps/org.orvane.Tessel.svg" || fail "SVG icon"; }
+done
+grep -q "<svg" "$DEST/share/icons/hicolor/scalable/apps/org.orvane.Tessel.svg" || fail "SVG icon"
 
 for page in tessel tessel-cli; do
     MANWIDTH=80 man -l "$DEST/share/man/man1/$page.1.gz" 2>&1 >/dev/null | grep . && fail "man page $page warns"
