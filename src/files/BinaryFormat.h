@@ -25,7 +25,7 @@ constexpr std::uint64_t kMostFixturesInFile = 0xFFFF;
 constexpr std::uint64_t kLargestSeasonFileBytes =
     kHeaderBytes + kMostFixturesInFile * (kFixtureRecordBytes + kGameRecordBytes * kMaxTeamSize) +
     kPlayerRecordBytes * kMaxPlayers + kExtensionHeadBytes +
-    kMostFixturesInFile * kMaxTeamSize * 4 + kMaxPlayers * 2;
+    kMostFixturesInFile * kMaxTeamSize * 4 + std::uint64_t{kMaxPlayers} * 2;
 
 // Whether the season's counts fit the file's fields (and so its bytes stay
 // within kLargestSeasonFileBytes).

@@ -4,6 +4,7 @@
 // fixed-text primitives that the writer and the reader share. Only the two of
 // them include this header.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -117,8 +118,7 @@ inline void PutText(std::uint8_t* at, std::size_t field, const std::string& text
         n = field - 1;
     if (n > longest)
         n = longest;
-    if (n > 0)
-        std::memcpy(at, text.data(), n);
+    std::copy_n(text.begin(), n, at);
 }
 
 inline std::uint16_t Get16(const std::uint8_t* at)

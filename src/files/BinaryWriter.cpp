@@ -129,7 +129,7 @@ static_assert(kLargestSeasonFileBytes ==
                           (kFixtureRecordBytes + kGameRecordBytes * kMaxTeamSize) +
                       kPlayerRecordBytes * kMaxPlayers + kExtensionHeadBytes +
                       kMostFixturesInFile * kMaxTeamSize * kGameExtraBytes +
-                      kMaxPlayers * kPlayerExtraBytes,
+                      std::uint64_t{kMaxPlayers} * kPlayerExtraBytes,
               "the largest file follows the record sizes");
 
 Bytes SeasonToBytes(const Season& season)

@@ -129,7 +129,7 @@ bool ReadGame(TextLineReader& reader, Season& season, Host& host, Game& game, st
             return Refuse(host, "Invalid player", kMatchesError);
     }
     game.player = player;
-    game.playerId = player != nullptr ? static_cast<std::int16_t>(player->id) : 0;
+    game.playerId = player != nullptr ? static_cast<std::int16_t>(player->id) : std::int16_t{0};
     game.scoreFor = LowSixteenBits(scoreFor);
     game.opponent = theirs;
     game.scoreAgainst = LowSixteenBits(scoreAgainst);

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::time_t kWeek = 7 * 24 * 60 * 60;
+constexpr std::time_t kWeek = std::time_t{7} * 24 * 60 * 60;
 
 bool Waiting(const std::unique_ptr<Fixture>& fixture)
 {
