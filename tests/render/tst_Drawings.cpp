@@ -2,7 +2,9 @@
 // Every drawing of a season, recorded call by call and compared with golden files: the team
 // results pages (on a page that holds the grid and on one that cuts it), the match sheets, a
 // player's summary and the results window, for the example seasons and for generated seasons
-// of the schemes that draw differently.
+// of the schemes that draw differently. And what every printout promises whatever the season
+// and the paper: it stays on the printable area at one scale for both axes, and a request
+// for something that is not there prints nothing and says so.
 #include <QtTest>
 
 #include <fstream>
@@ -23,13 +25,39 @@ namespace {
 
 PrintableArea Area(int widthMm, int heightMm)
 {
-    PrintableArea area;
-    area.widthMm = widthMm;
-    area.heightMm = heightMm;
-    area.dpi = 600;
-    area.widthPixels = int(widthMm * 600 / 25.4);
-    area.heightPixels = int(heightMm * 600 / 25.4);
-    return area;
+    return {widthMm, heightMm, int(widthMm * 600 / 25.4), int(heightMm * 600 / 25.4), 600};
+}
+
+// The first thing drawn off a printable area of widthMm x heightMm (a text by its whole
+// extent), judged in device units under the origin and scale in force; "" when none is.
+std::string FirstOffPage(const RecordingSurface& surface, int widthMm, int heightMm)
+{
+    using Kind = RecordingSurface::Kind;
+    Point origin{};
+    double scale = 1.0;
+    for (const auto& op : surface.ops) {
+        std::vector<Point> corners{{op.x1, op.y1}, {op.x2, op.y2}};
+        if (op.kind == Kind::SetOrigin)
+            origin = Point{op.x1, op.y1};
+        else if (op.kind == Kind::SetScale)
+            scale = op.sx;
+        if (op.kind == Kind::Text) {
+            const int width = surface.Width(op);
+            const int left = op.x1 - (op.align == Align::Centre  ? width / 2
+                                      : op.align == Align::Right ? width
+                                                                 : 0);
+            corners = {{left, op.y1}, {left + width, op.y1 - surface.Metrics(op.font).height}};
+        } else if (op.kind != Kind::Line && op.kind != Kind::Frame) {
+            continue;
+        }
+        for (const Point& p : corners) {
+            const double x = (p.x - origin.x) * scale, y = -(p.y - origin.y) * scale;
+            if (x < -0.5 || x > widthMm * 10 + 0.5 || y < -0.5 || y > heightMm * 10 + 0.5)
+                return "\"" + op.text + "\" (kind " + std::to_string(int(op.kind)) + ") at " +
+                       std::to_string(x) + ", " + std::to_string(y);
+        }
+    }
+    return {};
 }
 
 std::string DrawEverything(Season& season, FakeHost& host, int highlight)
@@ -44,7 +72,8 @@ std::string DrawEverything(Season& season, FakeHost& host, int highlight)
         TeamPrintOptions options;
         options.grid.highlightLosses = highlight;
         TeamPrintLayout layout;
-        const int pages = PrintTeamResultsPage(surface, season, host, area, options, 1, true, layout);
+        const int pages =
+            PrintTeamResultsPage(surface, season, host, area, options, 1, true, layout);
         take("team results " + std::to_string(area.widthMm) + " mm, page 1 of " +
              std::to_string(pages));
         for (int page = 2; page <= pages; ++page) {
@@ -108,6 +137,71 @@ private slots:
         Recalculate(*season, host, false);
         TESSEL_COMPARE_GOLDEN("render/generated-" + std::to_string(scheme) + ".txt",
                               DrawEverything(*season, host, highlight));
+    }
+
+    void everyPrintoutOnThePage_data()
+    {
+        QTest::addColumn<int>("scheme");
+        QTest::addColumn<int>("widthMm");
+        QTest::addColumn<int>("heightMm");
+        for (int scheme : {0, 5, 7, 87})
+            for (auto [w, h] : {std::pair{200, 287}, {277, 190}, {120, 150}, {90, 60}})
+                QTest::addRow("scheme %d, %d x %d mm", scheme, w, h) << scheme << w << h;
+    }
+    void everyPrintoutOnThePage()
+    {
+        QFETCH(int, scheme);
+        QFETCH(int, widthMm);
+        QFETCH(int, heightMm);
+        FakeHost host;
+        SeasonPtr season = GenerateSeason(scheme, 3, host);
+        Recalculate(*season, host, false);
+        RecordingSurface surface;
+        const auto check = [&](bool printed) {
+            const auto scales = surface.All(RecordingSurface::Kind::SetScale);
+            QVERIFY(printed && !scales.empty() && scales[0].sx == scales[0].sy &&
+                    scales[0].sx <= 1.0);
+            QCOMPARE(FirstOffPage(surface, widthMm, heightMm), std::string());
+            surface.Clear();
+        };
+        for (int fixture : {0, 5}) // played, and blank
+            check(PrintMatchSheet(surface, host, *season, season->FixtureAt(fixture), widthMm,
+                                  heightMm, true));
+        check(PrintPlayerSummary(surface, host, *season, 0, widthMm, heightMm));
+        TeamPrintLayout layout;
+        const int pages = PrintTeamResultsPage(surface, *season, host, Area(widthMm, heightMm), {},
+                                               1, true, layout);
+        QVERIFY(pages >= 1);
+        for (int page = 1; page <= pages; ++page) {
+            if (page > 1)
+                PrintTeamResultsPage(surface, *season, host, Area(widthMm, heightMm), {}, page,
+                                     false, layout);
+            QVERIFY(!surface.All(RecordingSurface::Kind::Text).empty());
+            QCOMPARE(FirstOffPage(surface, widthMm, heightMm), std::string());
+            surface.Clear();
+        }
+        QVERIFY(host.messages.empty());
+    }
+
+    void nothingToPrint()
+    {
+        FakeHost host;
+        SeasonPtr season = GenerateSeason(0, 3, host);
+        RecordingSurface surface;
+        QVERIFY(!PrintMatchSheet(surface, host, *season, nullptr, 200, 287, false));
+        for (int player : {season->playerCount, -1})
+            QVERIFY(!PrintPlayerSummary(surface, host, *season, player, 200, 287));
+        QCOMPARE(host.Texts(), (std::vector<std::string>{"Cannot find match to print",
+                                                         "Cannot find player to print",
+                                                         "Cannot find player to print"}));
+        // No printable area: nothing drawn, nothing said.
+        QVERIFY(!PrintMatchSheet(surface, host, *season, season->FixtureAt(0), 0, 287, false));
+        QVERIFY(!PrintPlayerSummary(surface, host, *season, 0, 200, 0));
+        QCOMPARE(int(host.messages.size()), 3);
+        for (const auto& op : surface.ops)
+            QVERIFY(op.kind != RecordingSurface::Kind::Text &&
+                    op.kind != RecordingSurface::Kind::Line &&
+                    op.kind != RecordingSurface::Kind::Frame);
     }
 };
 
