@@ -129,26 +129,19 @@ private slots:
     // A field longer than its capacity is cut, the rest of it skipped, and the line told.
     void tooLong()
     {
-        struct Case {
-            std::string text;
-            std::vector<std::string> fields;
-            const char* message;
-        };
-        const Case cases[] = {{"[S]\n\"ABCD\" \"x\"\n", {"ABCD", "x"}, nullptr},
-                              {"[S]\n\"ABCDE\" \"x\"\n", {"ABCD", "x"}, "String too long, line 2"},
-                              {"[S]\n\"A    B\" \"x\"\n",
-                               {"A", "x"},
-                               "String too long, line 2"}, // cut, then squeezed
-                              {"[T]\n\"q\"\n[S]\n\"x\" \"ABCDEFGH\" \"y\"\n",
-                               {"x", "ABCD"},
-                               "String too long, line 4"}};
-        for (const Case& c : cases) {
+        // Each case: the text, the two fields read from it, the line told of (0: none).
+        const std::tuple<std::string, std::string, std::string, int> cases[] = {
+            {"[S]\n\"ABCD\" \"x\"\n", "ABCD", "x", 0},
+            {"[S]\n\"ABCDE\" \"x\"\n", "ABCD", "x", 2},
+            {"[S]\n\"A    B\" \"x\"\n", "A", "x", 2}, // cut, then squeezed
+            {"[T]\n\"q\"\n[S]\n\"x\" \"ABCDEFGH\" \"y\"\n", "x", "ABCD", 4}};
+        for (const auto& [text, first, second, line] : cases) {
             FakeHost host;
-            QVERIFY(FieldsOf(c.text, c.fields.size(), 5, host) == c.fields);
-            QCOMPARE(host.Texts(),
-                     c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+            QVERIFY(FieldsOf(text, 2, 5, host) == (std::vector<std::string>{first, second}));
+            QCOMPARE(host.Texts().size(), std::size_t(line ? 1 : 0));
             for (const auto& m : host.messages)
-                QVERIFY(m.title == "Stop" && m.icon == MessageIcon::None);
+                QVERIFY(m.text == "String too long, line " + std::to_string(line) &&
+                        m.title == "Stop" && m.icon == MessageIcon::None);
         }
     }
 };

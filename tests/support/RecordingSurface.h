@@ -17,18 +17,9 @@ public:
     struct FontMetrics {
         int height, charWidth, ascent, externalLeading;
     };
-    enum class Kind {
-        SetFont,
-        SetPen,
-        SetTextColour,
-        SetAlign,
-        Text,
-        Line,
-        Frame,
-        Fill,
-        SetOrigin,
-        SetScale
-    };
+    // clang-format off
+    enum class Kind { SetFont, SetPen, SetTextColour, SetAlign, Text, Line, Frame, Fill, SetOrigin, SetScale };
+    // clang-format on
 
     // One call: Text uses (x1, y1); Line, Frame and Fill all four; SetOrigin
     // (x1, y1); SetScale (sx, sy). The state fields are those after the call.
@@ -45,14 +36,10 @@ public:
     };
 
     // Indexed by FontRole: Main, Italic, Date, Downward, Upward, PageTitle, PageBody, PageItalic.
-    std::array<FontMetrics, 8> fonts{{{46, 20, 37, 4},
-                                      {46, 20, 37, 4},
-                                      {38, 17, 30, 3},
-                                      {46, 20, 37, 4},
-                                      {46, 20, 37, 4},
-                                      {80, 36, 64, 6},
-                                      {40, 18, 32, 4},
-                                      {40, 18, 32, 4}}};
+    // clang-format off
+    std::array<FontMetrics, 8> fonts{{{46, 20, 37, 4}, {46, 20, 37, 4}, {38, 17, 30, 3}, {46, 20, 37, 4},
+                                      {46, 20, 37, 4}, {80, 36, 64, 6}, {40, 18, 32, 4}, {40, 18, 32, 4}}};
+    // clang-format on
     const FontMetrics& Metrics(FontRole f) const { return fonts[static_cast<std::size_t>(f)]; }
     double pixelsPerLogicalX = 1.0, pixelsPerLogicalY = 1.0;
     bool reversedRotation = false; // a device that turns the rotated fonts the other way
