@@ -1,17 +1,22 @@
 #pragma once
 
-// Shared helpers of the desktop program's tests (header only: every
-// tst_*.cpp here is a program of its own).
+// Shared helpers of the desktop program's tests (header only).
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "gui/FrameWindow.h"
+#include "gui/ResultsWindow.h"
 #include "gui/Shell.h"
 #include "model/Recalculate.h"
 #include "platform/Settings.h"
@@ -22,15 +27,18 @@
 // of the object.
 class TemporarySettings {
 public:
-    TemporarySettings() { SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot())); }
+    TemporarySettings()
+    {
+        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
+    }
     ~TemporarySettings() { SetSettingsStore(nullptr); }
     TemporarySettings(const TemporarySettings&) = delete;
     TemporarySettings& operator=(const TemporarySettings&) = delete;
 
     QString UserRoot() const { return dir_.filePath(QStringLiteral("user")); }
     QString MachineRoot() const { return dir_.filePath(QStringLiteral("machine")); }
-    QString UserFile() const { return UserRoot() + QStringLiteral("/Orvane/Tessel.conf"); }
     QString Path(const QString& name) const { return dir_.filePath(name); }
+    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
 
 private:
     QTemporaryDir dir_;
@@ -53,13 +61,17 @@ public:
             return a;
         });
     }
-
     std::vector<std::string> Texts() const
     {
         std::vector<std::string> texts;
         for (const ShellMessage& m : shown)
             texts.push_back(m.text);
         return texts;
+    }
+    // The last message's text ("" when none was shown).
+    QString Last() const
+    {
+        return shown.empty() ? QString() : QString::fromStdString(shown.back().text);
     }
 
     std::vector<ShellMessage> shown;
@@ -84,6 +96,11 @@ inline QStringList MenuItems(const QMenu* menu)
     return items;
 }
 
+inline QString Example(const char* name)
+{
+    return QStringLiteral(TESSEL_EXAMPLES "/") + QString::fromLatin1(name);
+}
+
 // A recalculated season of that many fixtures and players, titled and saved
 // at path (or untitled when path is empty), unmodified.
 inline SeasonPtr MakeSeason(int fixtures, int players, const QString& path = {})
@@ -100,3 +117,70 @@ inline SeasonPtr MakeSeason(int fixtures, int players, const QString& path = {})
     season->modified = false;
     return season;
 }
+
+// Runs action once a modal dialog of type T is the active window (a modal
+// dialog's exec() does not return to the test until it closes); a dialog the
+// action leaves open is cancelled, so that a failed check never hangs.
+template <typename T> void WhenShown(std::function<void(T&)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isActiveWindow())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer->start();
+}
+
+// Keys and text go where the focus is (a closing window hands the focus back
+// to the one below a moment later).
+inline void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+inline void Type(const QString& text)
+{
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
+
+// The program's frame window, shown and active, over fresh settings and
+// scripted messages; whatever is left unsaved at the end closes unasked.
+struct Frame {
+    Frame()
+    {
+        frame.show();
+        if (!QTest::qWaitForWindowActive(&frame))
+            qWarning("the frame window is not active");
+    }
+    ~Frame()
+    {
+        for (ResultsWindow* w : frame.ResultsWindows())
+            if (Season* s = w->GetSeason())
+                s->modified = false;
+    }
+    ResultsWindow* Open(int fixtures = 3, const QString& path = {})
+    {
+        ResultsWindow* w = frame.OpenResultsWindow(MakeSeason(fixtures, 2, path));
+        if (QTest::qWaitForWindowExposed(w))
+            w->repaint();
+        return w;
+    }
+    // A copy of an example season in the settings' folder.
+    QString Copy(const char* example, const char* name)
+    {
+        const QString path = settings.Path(name);
+        return QFile::copy(Example(example), path) ? path : QString();
+    }
+    TemporarySettings settings;
+    Shell shell;
+    ScriptedMessages messages{shell};
+    FrameWindow frame{shell};
+};

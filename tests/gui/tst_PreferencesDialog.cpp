@@ -22,7 +22,9 @@ struct OpenDialog {
         shell.preferences.highlightLosses = 32; // box 358 ticked
         dialog = std::make_unique<PreferencesDialog>(shell, nullptr);
         dialog->SetNumberWriter([this](std::string_view name, std::int32_t value) {
-            writes << QStringLiteral("%1=%2").arg(QString::fromUtf8(name.data(), qsizetype(name.size()))).arg(value);
+            writes << QStringLiteral("%1=%2")
+                          .arg(QString::fromUtf8(name.data(), qsizetype(name.size())))
+                          .arg(value);
             return writes.size() != failAt;
         });
     }
@@ -48,63 +50,55 @@ class TestPreferencesDialog : public QObject {
 private slots:
     // What OK writes after the user's changes, in order, and what the
     // program then holds. Nothing changed writes nothing: the dialog opened
-    // showing the values it was given.
-    void okWritesChangedValuesInOrder_data()
+    // showing the values it was given. A failed write stops the rest and keeps
+    // the old values; a minimum that is no number writes nothing.
+    void ok_data()
     {
         QTest::addColumn<QString>("minGames");
         QTest::addColumn<QList<int>>("toggled"); // control numbers
+        QTest::addColumn<int>("failAt");         // the write that fails, from 1; 0: none
         QTest::addColumn<QStringList>("writes");
-        QTest::newRow("nothing changed") << "3" << QList<int>{} << QStringList{};
+        QTest::addColumn<QString>("message");
+        const QString number = QStringLiteral("Minimum no of games must be a number.");
+        QTest::newRow("nothing changed") << "3" << QList<int>{} << 0 << QStringList{} << "";
         QTest::newRow("lost matches on screen only")
-            << "3" << QList<int>{355} << Strings({"HighlightLosses=36"});
+            << "3" << QList<int>{355} << 0 << Strings({"HighlightLosses=36"}) << "";
         QTest::newRow("every value, in the fixed order")
-            << "0" << QList<int>{358, 351, 352, 353}
-            << Strings({"MinGames=0", "HomeOnLeftScreen=1", "HomeOnLeftPrinter=0", "HighlightLosses=1"});
-        QTest::newRow("a box ticked and unticked is no change") << "3" << QList<int>{354, 354} << QStringList{};
-        QTest::newRow("largest number") << "4294967295" << QList<int>{} << Strings({"MinGames=-1"});
+            << "0" << QList<int>{358, 351, 352, 353} << 0
+            << Strings(
+                   {"MinGames=0", "HomeOnLeftScreen=1", "HomeOnLeftPrinter=0", "HighlightLosses=1"})
+            << "";
+        QTest::newRow("a box ticked and unticked is no change")
+            << "3" << QList<int>{354, 354} << 0 << QStringList{} << "";
+        QTest::newRow("largest number")
+            << "4294967295" << QList<int>{} << 0 << Strings({"MinGames=-1"}) << "";
+        QTest::newRow("empty") << "" << QList<int>{353} << 0 << QStringList{} << number;
+        QTest::newRow("too large")
+            << "4294967296" << QList<int>{353} << 0 << QStringList{} << number;
+        QTest::newRow("second write fails")
+            << "5" << QList<int>{351, 352} << 2 << Strings({"MinGames=5", "HomeOnLeftScreen=1"})
+            << "Cannot write to preferences file";
     }
-    void okWritesChangedValuesInOrder()
+    void ok()
     {
         QFETCH(QString, minGames);
         QFETCH(QList<int>, toggled);
         QFETCH(QStringList, writes);
+        QFETCH(QString, message);
         OpenDialog f;
+        QFETCH(int, failAt);
+        f.failAt = failAt;
         f.Ok(minGames, toggled);
-        QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
-        QVERIFY(f.messages.shown.empty());
+        const bool accepted = message.isEmpty();
         QCOMPARE(f.writes, writes);
-        QCOMPARE(f.dialog->Changed(), !writes.isEmpty());
-        QCOMPARE(f.shell.preferences.minGames, minGames.toUInt());
-    }
-
-    void failedWriteStopsAndKeepsTheOldValues()
-    {
-        OpenDialog f;
-        f.failAt = 2;
-        f.Ok(QStringLiteral("5"), {351, 352});
-        // MinGames written, HomeOnLeftScreen refused, nothing after it tried.
-        QCOMPARE(f.writes, Strings({"MinGames=5", "HomeOnLeftScreen=1"}));
-        QCOMPARE(f.messages.Texts(), std::vector<std::string>{"Cannot write to preferences file"});
-        QCOMPARE(f.messages.shown[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(f.dialog->result(), int(QDialog::Rejected)); // still open
-        QCOMPARE(f.shell.preferences.minGames, 3u);
-        QCOMPARE(f.shell.preferences.homeOnLeftScreen, 0u);
-    }
-
-    void minimumMustBeANumber_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << QString();
-        QTest::newRow("too large") << "4294967296";
-    }
-    void minimumMustBeANumber()
-    {
-        QFETCH(QString, text);
-        OpenDialog f;
-        f.Ok(text, {353});
-        QCOMPARE(f.messages.Texts(), std::vector<std::string>{"Minimum no of games must be a number."});
-        QVERIFY(f.writes.isEmpty());
-        QCOMPARE(f.dialog->result(), int(QDialog::Rejected));
+        QCOMPARE(f.messages.Last(), message);
+        QCOMPARE(f.dialog->result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(f.dialog->Changed(), accepted && !writes.isEmpty());
+        QCOMPARE(f.shell.preferences.minGames, accepted ? minGames.toUInt() : 3u);
+        QCOMPARE(f.shell.preferences.homeOnLeftScreen,
+                 accepted ? f.dialog->Box(351)->isChecked() : 0u);
+        if (failAt)
+            QCOMPARE(f.messages.shown[0].icon, MessageIcon::Exclamation);
     }
 
     void storeIsWrittenOrTheFailureShown_data()
@@ -128,8 +122,9 @@ private slots:
         dialog.MinGamesEdit()->setText(QStringLiteral("6"));
         dialog.Box(357)->click();
         dialog.OkButton()->click();
-        QCOMPARE(messages.Texts(), blocked ? std::vector<std::string>{"Cannot write to preferences file"}
-                                           : std::vector<std::string>{});
+        QCOMPARE(messages.Texts(),
+                 blocked ? std::vector<std::string>{"Cannot write to preferences file"}
+                         : std::vector<std::string>{});
         QCOMPARE(shell.preferences.minGames, blocked ? 3u : 6u);
         if (!blocked) {
             const Preferences stored = LoadPreferences();

@@ -20,7 +20,8 @@ int PdfPages(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return -1;
-    return QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")));
+    return QString::fromLatin1(file.readAll())
+        .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")));
 }
 
 } // namespace
@@ -32,12 +33,16 @@ class TestPrintJob : public QObject {
     FakeHost host;
     bool offeredRanges = false;
 
-    QString Pdf() { return dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".pdf")); }
+    QString Pdf()
+    {
+        return dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".pdf"));
+    }
 
     // Prints a season of that many fixtures and players through a dialog
     // that chooses a PDF file with the given orientation and pages.
     int Print(PrintJobKind kind, int argument, int fixtures, int players, const QString& path,
-              QPageLayout::Orientation orientation, const QString& ranges = {}, QWidget* owner = nullptr)
+              QPageLayout::Orientation orientation, const QString& ranges = {},
+              QWidget* owner = nullptr)
     {
         SeasonShape shape;
         shape.teamSize = 6;
@@ -66,78 +71,68 @@ private slots:
         host.answers.clear();
     }
 
-    void teamResultsPages_data()
-    {
-        QTest::addColumn<int>("fixtures");
-        QTest::addColumn<int>("players");
-        QTest::addColumn<QString>("ranges");
-        QTest::addColumn<int>("pages"); // -1: more than the old fixed 1 to 100 allowed for
-        QTest::newRow("fits one page") << 10 << 8 << QString() << 1;
-        QTest::newRow("a page range beyond the job") << 10 << 8 << "3-5" << 1;
-        QTest::newRow("split, all pages") << 100 << 60 << QString() << -1;
-        QTest::newRow("split, pages 2 to 3") << 100 << 60 << "2-3" << 2;
-    }
-    void teamResultsPages()
-    {
-        QFETCH(int, fixtures);
-        QFETCH(int, players);
-        QFETCH(QString, ranges);
-        QFETCH(int, pages);
-        QWidget owner;
-        QCOMPARE(Print(PrintJobKind::TeamResults, 0, fixtures, players, Pdf(), QPageLayout::Landscape,
-                       ranges, &owner),
-                 1);
-        QVERIFY(offeredRanges);
-        QVERIFY(owner.isEnabled());
-        const int printed = PdfPages(Pdf());
-        if (pages > 0)
-            QCOMPARE(printed, pages);
-        else
-            QVERIFY2(printed > 4, qPrintable(QString::number(printed)));
-        QVERIFY(host.messages.empty());
-    }
-
-    void singlePagePrintouts_data()
+    // Each printout through a dialog that chooses a PDF file, its orientation
+    // and pages: what the job returns and how many pages the file holds. Only
+    // the team results offer page ranges, and in portrait ask first.
+    void printouts_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("argument");
+        QTest::addColumn<int>("fixtures");
+        QTest::addColumn<int>("players");
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<int>(
+            "portrait"); // the answer to the question; -1: its default; -2: landscape
         QTest::addColumn<int>("result");
-        QTest::newRow("match sheet") << int(PrintJobKind::MatchSheet) << 1 << 1;
-        QTest::newRow("player summary") << int(PrintJobKind::PlayerSummary) << 0 << 1;
-        QTest::newRow("no such fixture") << int(PrintJobKind::MatchSheet) << 7 << 0;
+        QTest::addColumn<int>(
+            "pages"); // 0: no file; -1: more than the old fixed 1 to 100 allowed for
+        const int team = int(PrintJobKind::TeamResults), sheet = int(PrintJobKind::MatchSheet),
+                  summary = int(PrintJobKind::PlayerSummary), yes = int(Answer::Yes),
+                  no = int(Answer::No);
+        QTest::newRow("fits one page") << team << 0 << 10 << 8 << "" << -2 << 1 << 1;
+        QTest::newRow("a page range beyond the job")
+            << team << 0 << 10 << 8 << "3-5" << -2 << 1 << 1;
+        QTest::newRow("split, all pages") << team << 0 << 100 << 60 << "" << -2 << 1 << -1;
+        QTest::newRow("split, pages 2 to 3") << team << 0 << 100 << 60 << "2-3" << -2 << 1 << 2;
+        QTest::newRow("portrait, No") << team << 0 << 10 << 8 << "" << no << 1 << 0;
+        QTest::newRow("portrait, Yes") << team << 0 << 10 << 8 << "" << yes << 1 << 1;
+        QTest::newRow("portrait, default is No") << team << 0 << 10 << 8 << "" << -1 << 1 << 0;
+        QTest::newRow("match sheet") << sheet << 1 << 4 << 5 << "1-9" << -1 << 1 << 1;
+        QTest::newRow("player summary") << summary << 0 << 4 << 5 << "1-9" << -1 << 1 << 1;
+        QTest::newRow("no such fixture") << sheet << 7 << 4 << 5 << "1-9" << -1 << 0 << 0;
     }
-    void singlePagePrintouts()
+    void printouts()
     {
         QFETCH(int, kind);
         QFETCH(int, argument);
+        QFETCH(int, fixtures);
+        QFETCH(int, players);
+        QFETCH(QString, ranges);
+        QFETCH(int, portrait);
         QFETCH(int, result);
-        offeredRanges = true;
-        QCOMPARE(Print(PrintJobKind(kind), argument, 4, 5, Pdf(), QPageLayout::Portrait, QStringLiteral("1-9")), result);
-        QVERIFY(!offeredRanges);
-        if (result == 1)
-            QCOMPARE(PdfPages(Pdf()), 1);
-    }
-
-    void portraitAsksFirst_data()
-    {
-        QTest::addColumn<int>("answer"); // -1: the default button
-        QTest::addColumn<bool>("printed");
-        QTest::newRow("No") << int(Answer::No) << false;
-        QTest::newRow("Yes") << int(Answer::Yes) << true;
-        QTest::newRow("default is No") << -1 << false;
-    }
-    void portraitAsksFirst()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, printed);
-        if (answer >= 0)
-            host.answers.push_back(Answer(answer));
-        QCOMPARE(Print(PrintJobKind::TeamResults, 0, 10, 8, Pdf(), QPageLayout::Portrait), 1);
-        QCOMPARE(host.Texts(), std::vector<std::string>{"Landscape mode is better for this printout. If you "
-                                                        "continue, the output will have to be squeezed to "
-                                                        "fit. Continue anyway?"});
-        QVERIFY(host.messages[0].question);
-        QCOMPARE(QFile::exists(Pdf()), printed);
+        QFETCH(int, pages);
+        if (portrait >= 0)
+            host.answers.push_back(Answer(portrait));
+        offeredRanges = kind != int(PrintJobKind::TeamResults);
+        QWidget owner;
+        QCOMPARE(Print(PrintJobKind(kind), argument, fixtures, players, Pdf(),
+                       portrait == -2 ? QPageLayout::Landscape : QPageLayout::Portrait, ranges,
+                       &owner),
+                 result);
+        QCOMPARE(offeredRanges, kind == int(PrintJobKind::TeamResults));
+        QVERIFY(owner.isEnabled());
+        const int printed = PdfPages(Pdf());
+        QVERIFY2(pages < 0 ? printed > 4 : printed == (pages ? pages : -1),
+                 qPrintable(QString::number(printed)));
+        if (result == 0)
+            return;
+        const bool asks = kind == int(PrintJobKind::TeamResults) && portrait != -2;
+        QCOMPARE(host.Texts(),
+                 asks ? std::vector<std::string>{"Landscape mode is better for this printout. If "
+                                                 "you continue, the output will have to be "
+                                                 "squeezed to fit. Continue anyway?"}
+                      : std::vector<std::string>{});
+        QVERIFY(!asks || host.messages[0].question);
     }
 
     // Printing to a file proposes the season's own name with ".pdf", beside
@@ -190,7 +185,8 @@ private slots:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("fullDisk"); // else the folder is missing
-        QTest::newRow("player summary, missing folder") << int(PrintJobKind::PlayerSummary) << false;
+        QTest::newRow("player summary, missing folder")
+            << int(PrintJobKind::PlayerSummary) << false;
         QTest::newRow("team results, full disk") << int(PrintJobKind::TeamResults) << true;
     }
     void unwritableOutputFails()
@@ -206,11 +202,12 @@ private slots:
         }
         {
             const FullDisk full(fullDisk ? 0 : 1LL << 40);
-            QCOMPARE(Print(PrintJobKind(kind), 0, 3, 3, path, QPageLayout::Landscape, {}, &owner), 0);
+            QCOMPARE(Print(PrintJobKind(kind), 0, 3, 3, path, QPageLayout::Landscape, {}, &owner),
+                     0);
         }
         const int reason = fullDisk ? ENOSPC : ENOENT;
-        QCOMPARE(host.Texts(), std::vector<std::string>{
-                                   FileFailureText("Cannot write file", path, qt_error_string(reason))});
+        QCOMPARE(host.Texts(), std::vector<std::string>{FileFailureText("Cannot write file", path,
+                                                                        qt_error_string(reason))});
         QCOMPARE(host.messages[0].icon, MessageIcon::Exclamation);
         if (fullDisk) {
             QFile f(path);
