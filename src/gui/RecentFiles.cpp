@@ -105,7 +105,7 @@ void RecentFiles::DetachMenus()
 
 QString RecentFiles::ShortenedPath(const QString& path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
+    QString shown = QDir::toNativeSeparators(path);
     if (shown.size() <= kMaxMenuPathLength)
         return shown;
     const QString ellipsis = QStringLiteral("...");

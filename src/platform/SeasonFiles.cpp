@@ -30,7 +30,7 @@ bool IsTextSeasonPath(const QString& path)
         return false;
     for (qsizetype i = 0; i < n; ++i) {
         const char16_t c = path.at(path.size() - n + i).unicode();
-        if (c >= 0x80 || FoldAscii(static_cast<char>(c)) != kSuffix[i])
+        if (c >= 0x80 || FoldAscii(static_cast<char>(c)) != static_cast<char>(kSuffix[i]))
             return false;
     }
     return true;
