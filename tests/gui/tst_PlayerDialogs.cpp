@@ -54,11 +54,6 @@ int GamesOf(const Season& s, const std::string& name)
     return games;
 }
 
-QLineEdit* EditOf(QAbstractSpinBox* box)
-{
-    return box->findChild<QLineEdit*>();
-}
-
 } // namespace
 
 class TestPlayerDialogs : public QObject {
@@ -185,9 +180,11 @@ private slots:
         p.broughtAgainst = 4;
         {
             PlayerSummaryDialog dialog(shell, *s, p, nullptr);
-            QLineEdit* against = EditOf(dialog.BroughtForwardBox(PlayerSummaryDialog::AgainstBox));
-            QCOMPARE(EditOf(dialog.BroughtForwardBox(PlayerSummaryDialog::ForBox))->text(),
-                     QStringLiteral("5000"));
+            const auto edit = [&](auto box) {
+                return dialog.BroughtForwardBox(box)->template findChild<QLineEdit*>();
+            };
+            QLineEdit* against = edit(PlayerSummaryDialog::AgainstBox);
+            QCOMPARE(edit(PlayerSummaryDialog::ForBox)->text(), QStringLiteral("5000"));
             const QColor normal = against->palette().color(QPalette::Base);
             against->setText(QStringLiteral("x"));
             QVERIFY(against->palette().color(QPalette::Base) != normal);
