@@ -38,8 +38,8 @@ SeasonPtr MakeScoringSeason(Host& host, int schemeIndex, int teamSize, int fixtu
     return Allocate(host, std::move(season), fixtureCount, std::move(names));
 }
 
-SeasonPtr MakeCustomSeason(Host& host, const ScoringScheme& scheme, int teamSize,
-                           int fixtureCount, std::vector<std::string> names)
+SeasonPtr MakeCustomSeason(Host& host, const ScoringScheme& scheme, int teamSize, int fixtureCount,
+                           std::vector<std::string> names)
 {
     auto season = std::make_unique<Season>();
     season->schemeIndex = kCustomScheme;
@@ -66,12 +66,4 @@ void SetScores(Fixture& fixture, std::initializer_list<Score> scores)
     int position = 0;
     for (const Score& s : scores)
         SetGame(fixture, position++, nullptr, s.scoreFor, s.scoreAgainst);
-}
-
-std::vector<std::string> PlayerNames(const Season& season)
-{
-    std::vector<std::string> names;
-    for (const auto& p : season.players)
-        names.push_back(p->name);
-    return names;
 }

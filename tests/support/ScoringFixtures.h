@@ -19,8 +19,8 @@ SeasonPtr MakeScoringSeason(Host& host, int schemeIndex, int teamSize, int fixtu
 
 // A season on the "Custom" scheme with the given parameters (groupSize and
 // target taken from scheme) and scheme applied.
-SeasonPtr MakeCustomSeason(Host& host, const ScoringScheme& scheme, int teamSize,
-                           int fixtureCount, std::vector<std::string> names = {});
+SeasonPtr MakeCustomSeason(Host& host, const ScoringScheme& scheme, int teamSize, int fixtureCount,
+                           std::vector<std::string> names = {});
 
 // Fills one team position. player may be null (no player named).
 void SetGame(Fixture& fixture, int position, Player* player, int scoreFor, int scoreAgainst,
@@ -32,28 +32,3 @@ struct Score {
     int scoreAgainst;
 };
 void SetScores(Fixture& fixture, std::initializer_list<Score> scores);
-
-// Names of the player list in its current order.
-std::vector<std::string> PlayerNames(const Season& season);
-
-// Remembers what the scoring shows in the fixture editor's boxes.
-class RecordingDisplay : public ScoreDisplay {
-public:
-    void ShowPoints(const std::string& ours, const std::string& theirs) override
-    {
-        ourPoints = ours;
-        theirPoints = theirs;
-        ++pointsShown;
-    }
-    void ShowShots(int ours, int theirs) override
-    {
-        ourShots = ours;
-        theirShots = theirs;
-        ++shotsShown;
-    }
-    void Clear() override { ++cleared; }
-
-    std::string ourPoints, theirPoints;
-    int ourShots = -1, theirShots = -1;
-    int pointsShown = 0, shotsShown = 0, cleared = 0;
-};
