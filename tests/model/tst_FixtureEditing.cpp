@@ -50,30 +50,45 @@ struct Editor {
                r.playerText + "|" + r.scoreFor + "|" + r.scoreAgainst + "|" + r.opponent +
                "] state " + std::to_string(Working(p).state);
     }
+    // What validation says, then what it wrote: each game, the result and the editor's boxes.
     std::string Validated()
     {
-        const bool valid = editing->Validate(nullptr);
-        return valid                   ? "valid"
-               : host.messages.empty() ? "INVALID, nothing said"
-                                       : host.messages.back().text;
+        struct : ScoreDisplay {
+            void ShowPoints(const std::string& o, const std::string& t) override
+            {
+                text += " points " + o + "-" + t;
+            }
+            void ShowShots(int o, int t) override
+            {
+                text += " shots " + std::to_string(o) + "-" + std::to_string(t);
+            }
+            void Clear() override { text += " cleared"; }
+            std::string text;
+        } boxes;
+        if (!editing->Validate(&boxes))
+            return host.messages.empty() ? "INVALID, nothing said" : host.messages.back().text;
+        std::string out = "valid";
+        for (const Game& g : editing->Working().games)
+            out += " " + std::to_string(g.state) + ":" + (g.player ? g.player->name : "-") + "/" +
+                   std::to_string(g.playerId) + " " + std::to_string(g.scoreFor) + "-" +
+                   std::to_string(g.scoreAgainst);
+        return out + " r" + std::to_string(editing->Working().result) + boxes.text;
     }
     FakeHost host;
     SeasonPtr season;
     std::unique_ptr<FixtureEditing> editing;
 };
 
-struct Totals : ScoreDisplay {
-    void ShowPoints(const std::string& o, const std::string& t) override { points = o + "-" + t; }
-    void ShowShots(int o, int t) override { shots = std::to_string(o) + "-" + std::to_string(t); }
-    void Clear() override { points = shots = "cleared"; }
-    std::string points, shots;
-};
-
 std::string Opponents(const Season& s)
 {
     std::string out;
-    for (const auto& f : s.fixtures)
-        out += f->opponent + ",";
+    for (const auto& f : s.fixtures) {
+        out += f->opponent;
+        for (std::size_t leg = 0; leg < s.fixtures.size(); ++leg)
+            if (f->returnLeg == s.fixtures[leg].get())
+                out += " (leg of " + std::to_string(leg) + ")";
+        out += ",";
+    }
     return out + " count " + std::to_string(s.fixtureCount) + (s.modified ? " modified" : "") +
            (s.layoutChanged ? " layout" : "") + " selected " + std::to_string(s.selectedFixture);
 }
@@ -157,6 +172,10 @@ private slots:
             SeasonPtr s = BuildSeason(shape, host);
             s->modified = s->layoutChanged = false;
             s->selectedFixture = 0;
+            if (fixtures == 3) { // deleting a fixture clears every pairing with it
+                s->fixtures[2]->returnLeg = s->fixtures[0].get();
+                s->fixtures[1]->returnLeg = s->fixtures[2].get();
+            }
             const bool done = DeleteFixture(*s, host, index, confirm);
             out += std::to_string(index) + " of " + std::to_string(fixtures) +
                    (confirm ? " asking, " : ", ") + std::to_string(int(answer)) + ": " +
@@ -168,136 +187,95 @@ private slots:
         TESSEL_COMPARE_GOLDEN("model/fixture-editing.txt", out);
     }
 
-    // Each case types positions 0..3 as "name/for/against" and validates.
-    void validationAcrossRows_data()
+    // Validation across rows, an absent side's large score, a fixture without a result, a
+    // registration, handicaps following the venue, an insertion cancelled or stored.
+    void scenariosGolden()
     {
-        QTest::addColumn<QList<int>>("spans");
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("twice in singles")
-            << QList<int>{} << QStringList{"Player 1/21/3", "Player 1/21/4"}
-            << "Invalid player in game number 2";
-        QTest::newRow("singles and pairs")
-            << QList<int>{1, -1, 0, 0}
-            << QStringList{"Player 1/21/3", "Player 2//", "Player 1/21/4"} << QString();
-        QTest::newRow("twice in pairs")
-            << QList<int>{1, -1, 1, -1}
-            << QStringList{"Player 1/21/3", "Player 2//", "Player 1/21/4", "Player 3//"}
-            << "Invalid player in game number 2";
-    }
-    void validationAcrossRows()
-    {
-        QFETCH(QList<int>, spans);
-        QFETCH(QStringList, rows);
-        QFETCH(QString, message);
-        Editor e(std::vector<std::int16_t>(spans.begin(), spans.end()));
-        for (int p = 0; p < rows.size(); ++p) {
-            const QStringList f = rows[p].split(u'/');
-            e.Type(p, f[0].toStdString(), f[1].toStdString(), f[2].toStdString());
+        std::string out = "== rows typed name/for/against\n";
+        for (auto [spans, rows] :
+             {std::pair{std::vector<std::int16_t>{}, QStringList{"Player 1/21/3", "Player 1/21/4"}},
+              {{1, -1, 0, 0}, {"Player 1/21/3", "Player 2//", "Player 1/21/4"}},
+              {{1, -1, 1, -1}, {"Player 1/21/3", "Player 2//", "Player 1/21/4", "Player 3//"}},
+              {{}, {"//", "//", "//", "//"}},
+              {{}, {"//", "Player 2//", "//", "//"}}}) {
+            Editor e(spans);
+            for (int p = 0; p < rows.size(); ++p) {
+                const QStringList f = rows[p].split(u'/');
+                e.Type(p, f[0].toStdString(), f[1].toStdString(), f[2].toStdString(), "");
+            }
+            if (rows[0] == u"//") { // a player chosen from the list for the first row
+                e.Row(0).chosen = e.season->PlayerById(3);
+                e.Row(0).playerText = "Player 4";
+                e.editing->UpdateRow(0);
+            }
+            out += rows.join(u' ').toStdString() + ": " + e.Validated() + "\n";
         }
-        QCOMPARE(QString::fromStdString(e.Validated()), message.isEmpty() ? "valid" : message);
-    }
-
-    void absenceWithLargeScore()
-    {
-        // Under no target the absent side's score is not rewritten, so it is checked for size too.
-        Editor e({}, 0);
-        e.Row(0).ourAbsent = true;
-        e.editing->UpdateRow(0);
-        e.Row(0).scoreAgainst = "32768"; // typed after the update
-        QCOMPARE(e.Validated(), std::string("Invalid score in game number 1"));
-        e.Row(0).scoreAgainst = "32767";
-        QVERIFY(e.editing->Validate(nullptr));
-        QCOMPARE(e.Working(0).scoreAgainst, std::int16_t(32767));
-    }
-
-    void absencesNameNoPlayer()
-    {
-        Editor e;
-        e.Row(0).ourAbsent = true;
-        e.editing->UpdateRow(0);
-        e.Row(1).ourAbsent = e.Row(1).theirAbsent = true;
-        e.editing->UpdateRow(1);
-        Totals totals;
-        QVERIFY(e.editing->Validate(&totals));
-        QCOMPARE(int(e.Working(0).state), int(PlayerAbsent));
-        QCOMPARE(int(e.Working(1).state), int(NotPlayed));
-        for (int p : {0, 1}) {
-            QVERIFY(e.Working(p).player == nullptr);
-            QCOMPARE(e.Working(p).playerId, std::int16_t(0));
+        // Under no target the absent side's score is not rewritten, so it is checked for size.
+        Editor large({}, 0);
+        large.Row(0).ourAbsent = true;
+        large.editing->UpdateRow(0);
+        for (const char* typed : {"32768", "32767"}) {
+            large.Row(0).scoreAgainst = typed;
+            out +=
+                std::string("absent, no target, theirs ") + typed + ": " + large.Validated() + "\n";
         }
-        QVERIFY(e.Working(2).player != nullptr);
-        // Validation ends with the match scoring of what it wrote.
-        QCOMPARE(totals.shots, std::to_string(e.editing->Working().shotsFor) + "-" +
-                                   std::to_string(e.editing->Working().shotsAgainst));
-        QVERIFY(totals.points != "cleared");
-    }
-
-    void noResultKeepsChosenPlayers()
-    {
-        Editor e;
-        for (int p = 0; p < 4; ++p)
-            e.Type(p, "", "", "", "");
-        e.Row(0).chosen = e.season->PlayerById(3);
-        e.Row(0).playerText = "Player 4";
-        e.editing->UpdateRow(0);
-        e.Type(2, "Player 2", "", "", "");
-        Totals totals;
-        QVERIFY(e.editing->Validate(&totals));
-        QCOMPARE(totals.points, std::string("cleared"));
-        QCOMPARE(e.editing->Working().result, 0u);
-        QCOMPARE(int(e.Working(0).state), int(Pending));
-        QCOMPARE(e.Working(0).player, e.season->PlayerById(3));
-        QCOMPARE(int(e.Working(2).state), int(Pending));
-        QCOMPARE(e.Working(2).player->name, std::string("Player 2"));
-        QVERIFY(e.Working(1).player == nullptr);
-    }
-
-    void registration_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
-    void registration()
-    {
-        QFETCH(bool, yes);
-        Editor e;
-        e.host.answers.push_back(yes ? Answer::Yes : Answer::No);
-        e.Type(0, "  New   Man ", "21", "5");
-        QCOMPARE(e.Validated(), std::string(yes ? "valid" : "Invalid player in game number 1"));
-        QCOMPARE(e.host.messages.front().text,
-                 std::string("New Man is not registered.\nRegister this player now?"));
-        QCOMPARE(e.editing->Registered(), yes);
-        QCOMPARE(e.season->playerCount, yes ? 7 : 6);
-        if (yes)
-            QCOMPARE(e.Working(0).player->name, std::string("New Man"));
-    }
-
-    void handicapFollowsVenue()
-    {
+        for (Answer answer : {Answer::Yes, Answer::No}) {
+            Editor e;
+            e.host.answers.push_back(answer);
+            e.Type(0, "  New   Man ", "21", "5");
+            const std::string validated = e.Validated();
+            out += "register, " + std::to_string(int(answer)) + ": " + validated + " | " +
+                   e.host.messages.front().text + " | registered " +
+                   std::to_string(e.editing->Registered()) + " players " +
+                   std::to_string(e.season->playerCount) + "\n";
+        }
         Editor e;
         e.season->scheme.flags |= ShowHandicaps;
         e.season->homeHandicap = 5;
         e.season->awayHandicap = 9;
+        out += "== handicaps: shown, then stored for home and away\n";
+        const auto step = [&](const char* what) {
+            out += std::string(what) + ": " + e.editing->Form().handicap + " | " +
+                   std::to_string(e.season->homeHandicap) + " " +
+                   std::to_string(e.season->awayHandicap) + "\n";
+        };
         e.editing->Open(0); // a home fixture
-        QCOMPARE(e.editing->Form().handicap, std::string("5"));
+        step("opened");
         e.editing->SetVenue(Away);
-        QCOMPARE(e.editing->Form().handicap, std::string("9"));
-        QVERIFY(e.editing->Validate(nullptr));
+        step("away");
+        e.editing->Validate(nullptr);
         e.editing->Store();
-        QCOMPARE(e.season->homeHandicap, 5);
-        QCOMPARE(e.season->awayHandicap, 9);
-        // Typed, it stays and is stored for the venue chosen.
+        step("stored");
         e.editing->Open(0);
         e.editing->Form().handicap = "7";
         e.editing->HandicapEdited(true);
         e.editing->SetVenue(Home);
-        QCOMPARE(e.editing->Form().handicap, std::string("7"));
-        QVERIFY(e.editing->Validate(nullptr));
+        step("typed 7, home");
+        e.editing->Validate(nullptr);
         e.editing->Store();
-        QCOMPARE(e.season->homeHandicap, 7);
-        QCOMPARE(e.season->awayHandicap, 9);
+        step("stored");
+        out += "== insert after fixture 1 and edit: stored, registers\n";
+        for (auto [stored, registers] : {std::pair{false, false}, {false, true}, {true, false}}) {
+            Editor ed;
+            Season& s = *ed.season;
+            s.modified = false;
+            s.selectedFixture = 1;
+            s.firstFixture = 0;
+            s.visibleFixtures = 3;
+            const Fixture* second = s.FixtureAt(1);
+            int opened = -1;
+            const bool done = InsertAndEditFixture(s, ed.host, true, [&](int index) {
+                opened = index;
+                if (registers)
+                    RegisterPlayerName(s, ed.host, "Late Comer");
+                return stored;
+            });
+            out += std::to_string(stored) + " " + std::to_string(registers) + ": " +
+                   std::to_string(done) + " opened " + std::to_string(opened) + " players " +
+                   std::to_string(s.playerCount) + (s.FixtureAt(1) == second ? "" : " MOVED") +
+                   "\n " + Opponents(s) + "\n";
+        }
+        TESSEL_COMPARE_GOLDEN("model/fixture-scenarios.txt", out);
     }
 
     void unchangedFixtureKeepsItsText()
@@ -326,55 +304,6 @@ private slots:
         e.Row(0).opponent = " Two   words" + std::string(40, 'x');
         QVERIFY(e.editing->Validate(nullptr));
         QCOMPARE(e.Working(0).opponent, ("Two words" + std::string(19, 'x')));
-    }
-
-    void cancelledInsertion_data()
-    {
-        QTest::addColumn<bool>("stored");
-        QTest::addColumn<bool>("registers");
-        QTest::newRow("cancelled") << false << false;
-        QTest::newRow("cancelled after a registration") << false << true;
-        QTest::newRow("stored") << true << false;
-    }
-    void cancelledInsertion()
-    {
-        QFETCH(bool, stored);
-        QFETCH(bool, registers);
-        Editor e;
-        Season& s = *e.season;
-        s.modified = false;
-        s.selectedFixture = 1;
-        s.firstFixture = 0;
-        s.visibleFixtures = 3;
-        const Fixture* second = s.FixtureAt(1);
-        int opened = -1;
-        QCOMPARE(InsertAndEditFixture(s, e.host, true,
-                                      [&](int index) {
-                                          opened = index;
-                                          if (registers)
-                                              RegisterPlayerName(s, e.host, "Late Comer");
-                                          return stored;
-                                      }),
-                 stored);
-        QCOMPARE(opened, 2);
-        QCOMPARE(s.fixtureCount, stored ? 4 : 3);
-        QCOMPARE(int(s.fixtures.size()), s.fixtureCount);
-        QCOMPARE(s.FixtureAt(1), second);
-        QCOMPARE(s.selectedFixture, stored ? 2 : 1);
-        QCOMPARE(s.modified, stored || registers);
-        QCOMPARE(s.playerCount, registers ? 7 : 6);
-    }
-
-    // Deleting a fixture clears every pairing with it and keeps the others.
-    void deleteClearsReturnLegs()
-    {
-        FakeHost host;
-        SeasonPtr s = BuildSeason(SeasonShape{}, host);
-        s->fixtures[2]->returnLeg = s->fixtures[0].get();
-        s->fixtures[1]->returnLeg = s->fixtures[2].get();
-        QVERIFY(DeleteFixture(*s, host, 0, false));
-        QCOMPARE(s->fixtures[1]->returnLeg, nullptr);
-        QCOMPARE(s->fixtures[0]->returnLeg, s->fixtures[1].get());
     }
 };
 
