@@ -38,7 +38,8 @@ private slots:
                 const std::string once = DumpSeason(*season);
                 Recalculate(*season, host, false);
                 const std::string twice = tessel::test::textMismatch(once, DumpSeason(*season));
-                QVERIFY2(twice.empty(), twice.c_str()); // nothing accumulates
+                QVERIFY2(twice.empty(), twice.c_str());             // nothing accumulates
+                QVERIFY(host.waitCalls > 0 && host.waitDepth == 0); // the wait cursor restored
                 const Season& s = *season;
                 int won = 0, lost = 0, played = 0, shotsFor = 0;
                 for (const auto& f : s.fixtures) {

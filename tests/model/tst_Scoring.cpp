@@ -40,6 +40,17 @@ void Play(Season& season, Fixture& f, int position, const QString& token, Player
                 token.section(u'-', 1).toInt());
 }
 
+// One game a fixture for the first player: "21-15h" at home, "18-21a" away, "wh" a walkover.
+void PlayGames(Season& season, const QStringList& games)
+{
+    for (int f = 0; f < games.size(); ++f) {
+        Fixture& fixture = *season.fixtures[std::size_t(f)];
+        fixture.venue = games[f].endsWith(u'a') ? Away : Home;
+        Play(season, fixture, 0, games[f].startsWith(u'w') ? u"W"_qs : games[f].chopped(1),
+             season.players[0].get());
+    }
+}
+
 Player& Add(Season& season, const QString& spec) // "name:appearances:played:won:measure[:group]"
 {
     const QStringList f = spec.split(u':');
@@ -116,15 +127,9 @@ private slots:
                 games << token.section(u'*', -1);
         auto season = MakeScoringSeason(host, head[1].toInt(), 1,
                                         int(games.size()) + head[2].toInt(), {"A. Player", "B."});
-        Player* player = season->players[0].get();
-        player->broughtFor = head[3].toInt();
-        player->broughtAgainst = head[4].toInt();
-        for (int f = 0; f < games.size(); ++f) {
-            Fixture& fixture = *season->fixtures[std::size_t(f)];
-            fixture.venue = games[f].endsWith(u'a') ? Away : Home;
-            Play(*season, fixture, 0, games[f].startsWith(u'w') ? u"W"_qs : games[f].chopped(1),
-                 player);
-        }
+        season->players[0]->broughtFor = head[3].toInt();
+        season->players[0]->broughtAgainst = head[4].toInt();
+        PlayGames(*season, games);
         // Twice: a second run starts again from the games (pro rata scales them).
         Recalculate(*season, host, false);
         Recalculate(*season, host, false);
@@ -238,12 +243,7 @@ private slots:
             const QStringList games = {"21-10a", "21-15h", "9-21h",  "wh",
                                        "20-21a", "21-3a",  "17-21h", "21-19h"};
             auto season = MakeCustomSeason(host, scheme, 1, int(games.size()), {"A. Player"});
-            for (int f = 0; f < games.size(); ++f) {
-                season->fixtures[std::size_t(f)]->venue = games[f].endsWith(u'a') ? Away : Home;
-                Play(*season, *season->fixtures[std::size_t(f)], 0,
-                     games[f].startsWith(u'w') ? u"W"_qs : games[f].chopped(1),
-                     season->players[0].get());
-            }
+            PlayGames(*season, games);
             Recalculate(*season, host, false);
             return season->players[0]->measure;
         };
