@@ -87,7 +87,7 @@ QString FileDialogs::ChooseSaveFile(QWidget* owner)
     // The overwrite question is the dialog's own (DontConfirmOverwrite stays off).
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString path = dialog.selectedFiles().constFirst();
+    QString path = dialog.selectedFiles().constFirst();
     folder_ = FolderOf(path);
     return path;
 }

@@ -108,16 +108,16 @@ void ResultsWindow::Scroll(Qt::Orientation orientation, ScrollCode code, int thu
     int position = first;
     switch (code) {
     case ScrollCode::LineBack:
-        position = first - 1;
+        --position;
         break;
     case ScrollCode::LineForward:
-        position = first + 1;
+        ++position;
         break;
     case ScrollCode::PageBack:
-        position = first + 1 - visible;
+        position += 1 - visible;
         break;
     case ScrollCode::PageForward:
-        position = first + visible - 1;
+        position += visible - 1;
         break;
     case ScrollCode::Thumb:
         position = thumb;

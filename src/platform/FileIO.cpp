@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr qint64 kChunkBytes = 64 * 1024;
+constexpr qint64 kChunkBytes = qint64{64} * 1024;
 constexpr int kRandomLetters = 6;
 constexpr qsizetype kLongestEntryBytes = 255; // a directory entry, on every file system we meet
 
