@@ -12,8 +12,7 @@ int RunConvert(const CliRun& run)
     SeasonPtr season = OpenSeasonPath(run.host, positional[1], false);
     if (!season)
         return 1;
-    const QString target = positional[2];
-    if (!SaveSeason(run.host, *season, true, [&target] { return target; }))
+    if (!SaveSeason(run.host, *season, true, [&positional] { return positional[2]; }))
         return 1;
     return 0;
 }
