@@ -28,15 +28,23 @@ class TestSummaries : public QObject {
 
 private slots:
     // Singles without shot totals (0), halves (3), singles (10), pairs (6), and twin groups
-    // (87: group 1 singles, group 2 pairs) with a fixture left without a result.
+    // (87: group 1 singles, group 2 pairs) with a fixture left without a result; a season with
+    // nothing played (-1). Each has a player with no game.
     void summariesGolden()
     {
         std::string out;
-        for (int scheme : {0, 3, 10, 6, 87}) {
+        for (int scheme : {0, 3, 10, 6, 87, -1}) {
             FakeHost host;
-            SeasonPtr s = GenerateSeason(scheme, 3, host);
+            SeasonPtr s =
+                scheme < 0 ? MakeScoringSeason(host, 10, 2, 2) : GenerateSeason(scheme, 3, host);
+            auto idle = std::make_unique<Player>(); // no game at all: no totals, deletable
+            idle->id = std::uint16_t(s->players.size());
+            idle->name = "Z. Idle";
+            s->players.push_back(std::move(idle));
+            s->playerCount = int(s->players.size());
             Recalculate(*s, host, false);
-            s->fixtures[2]->result = 0;
+            if (scheme >= 0)
+                s->fixtures[2]->result = 0;
             const TeamSummary t = BuildTeamSummary(*s, host);
             out += "== " + t.heading + "\n" + Rows(t.table) + t.played + "/" + t.won + "/" +
                    t.lost + " " + t.pointsScored + " " + t.pointsConceded + " " +
