@@ -86,7 +86,8 @@ void CheckInvariants(const Season& season)
         for (const Game& game : fixture->games) {
             if (game.state > Pending || game.opponent.size() > 32)
                 Fail("game state or opponent out of range");
-            if (game.player != nullptr && (!IsPlayer(season, game.player) || game.player->id != game.playerId))
+            if (game.player != nullptr &&
+                (!IsPlayer(season, game.player) || game.player->id != game.playerId))
                 Fail("game bound to a stray player or another id");
         }
     }

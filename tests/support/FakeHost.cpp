@@ -1,8 +1,8 @@
 #include "FakeHost.h"
 
 #include <array>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 void FakeHost::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon)
 {

@@ -87,10 +87,11 @@ SeasonPtr GenerateSeason(int schemeIndex, unsigned seed, Host& host)
         for (int g = 0; g < season->teamSize; ++g) {
             Game& game = fixture.games[std::size_t(g)];
             const int roll = pick(20);
-            game.state = roll < 14 ? Played : roll < 16 ? OpponentAbsent
-                                            : roll < 18 ? PlayerAbsent
-                                            : roll < 19 ? NotPlayed
-                                                        : Pending;
+            game.state = roll < 14   ? Played
+                         : roll < 16 ? OpponentAbsent
+                         : roll < 18 ? PlayerAbsent
+                         : roll < 19 ? NotPlayed
+                                     : Pending;
             // A game nobody of ours takes part in may name nobody. (The file has no "nobody":
             // a game's player id 0 names the first player, so a counted game always names one.)
             Player* player = season->players[std::size_t(pick(season->playerCount))].get();

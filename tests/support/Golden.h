@@ -19,8 +19,8 @@ std::string textMismatch(const std::string& expected, const std::string& actual)
 
 } // namespace tessel::test
 
-#define TESSEL_COMPARE_GOLDEN(name, actual)                                                  \
-    do {                                                                                     \
-        const std::string goldenMessage = tessel::test::goldenMismatch((name), (actual));    \
-        QVERIFY2(goldenMessage.empty(), goldenMessage.c_str());                              \
+#define TESSEL_COMPARE_GOLDEN(name, actual)                                                        \
+    do {                                                                                           \
+        const std::string goldenMessage = tessel::test::goldenMismatch((name), (actual));          \
+        QVERIFY2(goldenMessage.empty(), goldenMessage.c_str());                                    \
     } while (false)

@@ -36,6 +36,6 @@ inline bool registerTest(const char* file, Factory factory)
 
 } // namespace tessel::test
 
-#define TESSEL_TEST(Class)                                                                   \
-    [[maybe_unused]] static const bool tesselTestRegistered_##Class =                       \
+#define TESSEL_TEST(Class)                                                                         \
+    [[maybe_unused]] static const bool tesselTestRegistered_##Class =                              \
         tessel::test::registerTest(__FILE__, [] { return std::make_unique<Class>(); });
