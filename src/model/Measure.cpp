@@ -344,15 +344,3 @@ void ComputeMeasure(Season& season, Player& player, std::span<const PlayedGame> 
 {
     player.measure = MeasureOf(season, player, games);
 }
-
-void ComputeMeasure(Season& season, Player& player)
-{
-    std::vector<PlayedGame> games;
-    if (MeasureUsesGames(season.scheme)) {
-        for (const auto& fixture : season.fixtures)
-            for (const Game& game : fixture->games)
-                if (game.player == &player && game.state == Played)
-                    games.push_back({game.scoreFor, game.scoreAgainst, fixture->venue == Away});
-    }
-    ComputeMeasure(season, player, games);
-}

@@ -14,12 +14,9 @@ struct PlayedGame {
     bool away = false; // home and neutral fixtures count as home
 };
 
-// The player's ranking figure by the scheme's flags. This form finds the
-// player's games itself by walking every fixture.
-void ComputeMeasure(Season& season, Player& player);
-
-// The same from the player's games gathered by the caller: every game record
-// whose player is this player and whose state is Played, in any position.
+// The player's ranking figure by the scheme's flags, from the player's games
+// gathered by the caller: every game record whose player is this player and
+// whose state is Played, in any position.
 void ComputeMeasure(Season& season, Player& player, std::span<const PlayedGame> games);
 
 // Whether the scheme's measure looks at individual games (and not only at the
