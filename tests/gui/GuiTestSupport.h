@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 #include <deque>
 #include <functional>
 #include <memory>
@@ -29,16 +31,11 @@ class TemporarySettings {
 public:
     TemporarySettings()
     {
-        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), MachineRoot()));
+        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), Path("machine")));
     }
     ~TemporarySettings() { SetSettingsStore(nullptr); }
-    TemporarySettings(const TemporarySettings&) = delete;
-    TemporarySettings& operator=(const TemporarySettings&) = delete;
-
-    QString UserRoot() const { return dir_.filePath(QStringLiteral("user")); }
-    QString MachineRoot() const { return dir_.filePath(QStringLiteral("machine")); }
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+    QString UserRoot() const { return Path("user"); }
+    QString Path(QAnyStringView name) const { return dir_.filePath(name.toString()); }
 
 private:
     QTemporaryDir dir_;
@@ -60,13 +57,6 @@ public:
             answers.pop_front();
             return a;
         });
-    }
-    std::vector<std::string> Texts() const
-    {
-        std::vector<std::string> texts;
-        for (const ShellMessage& m : shown)
-            texts.push_back(m.text);
-        return texts;
     }
     // The last message's text ("" when none was shown).
     QString Last() const
@@ -106,11 +96,7 @@ inline QString Example(const char* name)
 inline SeasonPtr MakeSeason(int fixtures, int players, const QString& path = {})
 {
     FakeHost host;
-    SeasonShape shape;
-    shape.fixtureCount = fixtures;
-    shape.playerCount = players;
-    shape.teamSize = 4;
-    SeasonPtr season = BuildSeason(shape, host);
+    SeasonPtr season = BuildSeason({.fixtureCount = fixtures, .playerCount = players}, host);
     Recalculate(*season, host, false);
     season->untitled = path.isEmpty();
     season->filePath = path.isEmpty() ? std::string("Untitled") : path.toStdString();

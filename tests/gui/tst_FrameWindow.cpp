@@ -20,25 +20,25 @@ bool Enabled(FrameMenus* menus, int command)
     return menus->Items(command).first()->isEnabled();
 }
 
-// Right-clicks at point and returns the popup menu's items (empty: none shown).
-QStringList RightClick(QWidget* window, QPoint point)
+// Right-clicks at point and returns the popup menu's items (empty: none
+// shown); then picks command from it when one is given.
+QStringList RightClick(QWidget* window, QPoint point, int command = 0)
 {
     QStringList shown;
     QTimer::singleShot(50, window, [&] {
         if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             shown = MenuItems(popup);
-            popup->close();
+            for (QAction* a : popup->actions())
+                if (command && a->data().toInt() == command)
+                    popup->setActiveAction(a);
+            if (command)
+                QTest::keyClick(popup, Qt::Key_Return);
+            popup->close(); // whatever happened, never leave the menu waiting
         }
     });
     QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, point);
     QTest::qWait(100);
     return shown;
-}
-
-QPoint NameOfFirstPlayer(ResultsWindow* w)
-{
-    const Rect n = w->Layout().nameColumnRect;
-    return QPoint(n.left + 2, n.top + 2);
 }
 
 } // namespace
@@ -79,91 +79,37 @@ private slots:
         QTRY_COMPARE(f.frame.menuBar()->actions().size(), basic);
     }
 
-    // Right-clicking selects what is under the pointer and offers its menu.
-    void popupMenus_data()
-    {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("menu");
-        QTest::addColumn<int>("fixture");
-        QTest::addColumn<int>("player");
-        QTest::newRow("a player's name") << "name"
-                                         << "&Players" << -1 << 0;
-        QTest::newRow("a fixture's heading") << "heading"
-                                             << "Fi&xtures" << 0 << -1;
-        QTest::newRow("a game cell") << "cell"
-                                     << "&File" << -1 << -1;
-    }
+    // Right-clicking selects what is under the pointer and offers its menu,
+    // whose commands are the frame's; on a window without the keyboard focus
+    // it only gives it the focus.
     void popupMenus()
     {
-        QFETCH(QString, where);
-        QFETCH(QString, menu);
         Frame f;
-        ResultsWindow* window = f.Open();
-        window->Select(2, -1);
-        window->setFocus();
-        const Rect h = window->Layout().fixtureHeaderRect;
-        const Rect n = window->Layout().nameColumnRect;
-        const QPoint point = where == u"name"      ? QPoint(n.left + 2, n.top + 2)
-                             : where == u"heading" ? QPoint(h.left + 2, h.top + 2)
-                                                   : QPoint(h.left + 2, n.top + 2);
-        QCOMPARE(RightClick(window, point), MenuItems(f.frame.Menus()->FullMenuTitled(menu)));
-        QTEST(window->GetSeason()->selectedFixture, "fixture");
-        QTEST(window->GetSeason()->selectedPlayer, "player");
-    }
-
-    // A right click on a window without the keyboard focus only gives it the
-    // focus: no menu, and its selection stays.
-    void rightClickOnAnUnfocusedWindowOnlyFocusesIt()
-    {
-        Frame f;
-        ResultsWindow* first = f.Open();
-        ResultsWindow* second = f.Open();
+        ResultsWindow* w = f.Open();
+        ResultsWindow* other = f.Open();
         f.frame.Command(Command::TileVertically);
-        first->repaint();
-        first->Select(2, -1);
-        second->setFocus();
-        QVERIFY(RightClick(first, NameOfFirstPlayer(first)).isEmpty());
-        QVERIFY(first->hasFocus());
-        QCOMPARE(first->GetSeason()->selectedFixture, 2);
-        QVERIFY(!RightClick(first, NameOfFirstPlayer(first)).isEmpty());
-        QCOMPARE(first->GetSeason()->selectedPlayer, 0);
-    }
-
-    // "Open" from the File popup is the frame's command: a second window.
-    void popupCommandsReachTheFrame()
-    {
-        Frame f;
-        ResultsWindow* window = f.Open();
-        window->setFocus();
+        w->repaint();
+        w->Select(0, -1);
+        other->setFocus();
+        const Rect h = w->Layout().fixtureHeaderRect, n = w->Layout().nameColumnRect;
+        QVERIFY(RightClick(w, QPoint(n.left + 2, n.top + 2)).isEmpty());
+        QVERIFY(w->hasFocus());
+        QCOMPARE(w->GetSeason()->selectedFixture, 0);
         f.shell.Dialogs().PresetOpen(f.Copy("tameside-pairs.bwl", "popup.bwl"));
-        QTimer::singleShot(50, this, [&] {
-            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!popup)
-                return;
-            for (QAction* a : popup->actions())
-                if (a->data().toInt() == Command::Open)
-                    popup->setActiveAction(a);
-            QTest::keyClick(popup, Qt::Key_Return);
-            popup->close(); // whatever happened, never leave the menu waiting
-        });
-        QTest::mouseClick(window, Qt::RightButton, Qt::NoModifier, QPoint(1, 1));
-        QTRY_COMPARE(f.frame.ResultsWindows().size(), 2);
-    }
-
-    void acceleratorsReachTheActiveWindow()
-    {
-        Frame f;
-        QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier); // no window: nothing
-        f.frame.Command(Command::DeleteFixture);
-        QVERIFY(f.messages.shown.empty());
-        f.Open();
-        const QString path = f.settings.Path("accel.bwl");
-        f.shell.Dialogs().PresetSave(path);
-        QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier);
-        QVERIFY(QFile::exists(path));
-        f.shell.Dialogs().PresetOpen(path);
-        QTest::keyClick(&f.frame, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(f.frame.ResultsWindows().size(), 2);
+        const struct {
+            QPoint at;
+            const char* menu;
+            int fixture, player, command;
+        } clicks[] = {{{n.left + 2, n.top + 2}, "&Players", -1, 0, 0},
+                      {{h.left + 2, h.top + 2}, "Fi&xtures", 0, -1, 0},
+                      {{h.left + 2, n.top + 2}, "&File", -1, -1, Command::Open}};
+        for (const auto& c : clicks) {
+            QCOMPARE(RightClick(w, c.at, c.command),
+                     MenuItems(f.frame.Menus()->FullMenuTitled(QString::fromUtf8(c.menu))));
+            QCOMPARE(w->GetSeason()->selectedFixture, c.fixture);
+            QCOMPARE(w->GetSeason()->selectedPlayer, c.player);
+        }
+        QTRY_COMPARE(f.frame.ResultsWindows().size(), 3);
     }
 
     // Closing the frame, or the end of the session, asks about every
@@ -278,90 +224,82 @@ private slots:
         QPointer<HelpWindow> help = f.shell.Help();
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->CurrentPage(), HelpWindow::ContentsPage());
-        f.shell.ShowHelp(30);
-        QCOMPARE(help->CurrentPage(), QUrl(QStringLiteral("qrc:/help/topic30.html")));
-        f.shell.ShowHelp(99); // unknown topic: the contents
-        QCOMPARE(help->CurrentPage(), HelpWindow::ContentsPage());
         QVERIFY(f.frame.close());
         QVERIFY(!help);
         QCOMPARE(ReadTextSetting(kSettingsKey, "File1", "", 1024), path.toStdString());
     }
 
-    void windowArrangements()
+    // Results windows open and cascade at a usable size: at least 5 fixture
+    // columns and 10 player rows. Tiling, icons, the window list and the
+    // window keys.
+    void windows()
     {
         Frame f;
-        QWidget* subA = f.Open()->parentWidget();
-        QWidget* subB = f.Open()->parentWidget();
-        f.frame.Command(Command::TileHorizontally);
-        QCOMPARE(subA->width(), subB->width());
-        QVERIFY(subA->geometry().bottom() < subB->geometry().top());
-        f.frame.Command(Command::TileVertically);
-        QCOMPARE(subA->height(), subB->height());
-        QVERIFY(subA->geometry().right() < subB->geometry().left());
-        // A minimised window's icon goes to the bottom left; the window list restores it.
-        subB->showMinimized();
-        f.frame.Command(Command::ArrangeIcons);
-        QCOMPARE(subB->geometry().bottomLeft(),
-                 QPoint(0, f.frame.Area()->viewport()->rect().bottom()));
-        f.frame.Command(Command::WindowListFirst + 1);
-        QVERIFY(!subB->isMinimized());
-        QCOMPARE(f.frame.Area()->activeSubWindow(), subB);
-    }
-
-    // A results window at its size shows at least 5 fixture columns and 10
-    // player rows: after a cascade, when it opens beside tiled windows and
-    // when the first, maximised, window is restored.
-    void windowsOpenAndCascadeUsable()
-    {
-        Frame f;
+        QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier); // no window: nothing
+        f.frame.Command(Command::DeleteFixture);
+        QVERIFY(f.messages.shown.empty());
         auto usable = [](ResultsWindow* w) {
             w->repaint();
             const Season& s = *w->GetSeason();
             return !w->Layout().tooSmall && s.visibleFixtures >= 5 && s.visiblePlayers >= 10;
         };
-        ResultsWindow* first = f.frame.OpenResultsWindow(MakeSeason(12, 15));
-        QVERIFY(first->parentWidget()->isMaximized());
-        first->parentWidget()->showNormal();
-        QVERIFY(usable(first));
-        ResultsWindow* second = f.frame.OpenResultsWindow(MakeSeason(12, 15));
+        QList<ResultsWindow*> w;
+        QList<QWidget*> sub;
+        const auto open = [&] {
+            w << f.frame.OpenResultsWindow(MakeSeason(12, 15));
+            sub << w.last()->parentWidget();
+        };
+        open();
+        QVERIFY(sub[0]->isMaximized());
+        sub[0]->showNormal();
+        QVERIFY(usable(w[0]));
+        open();
         f.frame.Command(Command::TileVertically);
-        ResultsWindow* third = f.frame.OpenResultsWindow(MakeSeason(12, 15));
-        QVERIFY(usable(third));
-        QCOMPARE(f.frame.Area()->subWindowList(QMdiArea::StackingOrder).last(),
-                 third->parentWidget());
+        QCOMPARE(sub[0]->height(), sub[1]->height());
+        QVERIFY(sub[0]->geometry().right() < sub[1]->geometry().left());
+        // Beside tiled windows a new one still opens usable, on top.
+        open();
+        QVERIFY(usable(w[2]));
+        QCOMPARE(f.frame.Area()->subWindowList(QMdiArea::StackingOrder).last(), sub[2]);
 
         f.frame.Command(Command::CascadeWindows);
-        QList<int> tops;
-        for (ResultsWindow* w : {first, second, third}) {
-            QVERIFY(usable(w));
-            QVERIFY(f.frame.Area()->viewport()->rect().contains(w->parentWidget()->geometry()));
-            tops << w->parentWidget()->y();
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(usable(w[i]));
+            QVERIFY(f.frame.Area()->viewport()->rect().contains(sub[i]->geometry()));
+            // Every title stays in sight: the windows step down.
+            QVERIFY(i == 0 || sub[i - 1]->y() < sub[i]->y());
         }
-        // Every title stays in sight: the windows step down.
-        QVERIFY(tops[0] < tops[1] && tops[1] < tops[2]);
-    }
+        f.frame.Command(Command::TileHorizontally);
+        QCOMPARE(sub[0]->width(), sub[1]->width());
+        QVERIFY(sub[0]->geometry().bottom() < sub[1]->geometry().top());
 
-    void windowKeys()
-    {
-        Frame f;
-        ResultsWindow* a = f.Open();
-        ResultsWindow* b = f.Open();
-        QCOMPARE(f.frame.ActiveResultsWindow(), b);
+        // A minimised window's icon goes to the bottom left; the window list restores it.
+        sub[1]->showMinimized();
+        f.frame.Command(Command::ArrangeIcons);
+        QCOMPARE(sub[1]->geometry().bottomLeft(),
+                 QPoint(0, f.frame.Area()->viewport()->rect().bottom()));
+        f.frame.Command(Command::WindowListFirst + 1);
+        QVERIFY(!sub[1]->isMinimized());
+        QCOMPARE(f.frame.ActiveResultsWindow(), w[1]);
+
         // Ctrl+Tab and Ctrl+F6 go to the next window and leave the selection alone.
-        QTest::keyClick(b, Qt::Key_Tab, Qt::ControlModifier);
-        QCOMPARE(f.frame.ActiveResultsWindow(), a);
-        QTest::keyClick(a, Qt::Key_F6, Qt::ControlModifier);
-        QCOMPARE(f.frame.ActiveResultsWindow(), b);
-        QCOMPARE(a->GetSeason()->selectedFixture, -1);
-        QCOMPARE(b->GetSeason()->selectedFixture, -1);
+        QTest::keyClick(w[1], Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(f.frame.ActiveResultsWindow(), w[2]);
+        QTest::keyClick(w[2], Qt::Key_F6, Qt::ControlModifier);
+        QCOMPARE(f.frame.ActiveResultsWindow(), w[0]);
+        for (ResultsWindow* each : w)
+            QCOMPARE(each->GetSeason()->selectedFixture, -1);
         // Ctrl+F4 closes the active window, asking first when it must.
-        b->GetSeason()->modified = true;
+        w[0]->GetSeason()->modified = true;
         f.messages.answers = {Answer::Cancel, Answer::No};
-        QTest::keyClick(b, Qt::Key_F4, Qt::ControlModifier);
+        QTest::keyClick(w[0], Qt::Key_F4, Qt::ControlModifier);
         QCOMPARE(f.messages.shown.size(), std::size_t(1));
-        QCOMPARE(f.frame.ResultsWindows().size(), 2);
-        QTest::keyClick(b, Qt::Key_F4, Qt::ControlModifier);
-        QTRY_COMPARE(f.frame.ResultsWindows().size(), 1);
+        QCOMPARE(f.frame.ResultsWindows().size(), 3);
+        QTest::keyClick(w[0], Qt::Key_F4, Qt::ControlModifier);
+        QTRY_COMPARE(f.frame.ResultsWindows().size(), 2);
+        f.shell.Dialogs().PresetOpen(Example("stockport-singles.bwl"));
+        QTest::keyClick(&f.frame, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.frame.ResultsWindows().size(), 3);
     }
 };
 

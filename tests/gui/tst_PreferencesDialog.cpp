@@ -28,12 +28,13 @@ struct OpenDialog {
             return writes.size() != failAt;
         });
     }
-    void Ok(const QString& minGames, const QList<int>& toggled)
+    void Ok(const QString& minGames, const QList<int>& toggled, bool cancel = false)
     {
-        dialog->MinGamesEdit()->setText(minGames);
+        dialog->MinGamesEdit()->clear();
+        QTest::keyClicks(dialog->MinGamesEdit(), minGames);
         for (int control : toggled)
             dialog->Box(control)->click();
-        dialog->OkButton()->click();
+        cancel ? dialog->reject() : dialog->OkButton()->click();
     }
     Shell shell;
     ScriptedMessages messages{shell};
@@ -51,15 +52,16 @@ private slots:
     // What OK writes after the user's changes, in order, and what the
     // program then holds. Nothing changed writes nothing: the dialog opened
     // showing the values it was given. A failed write stops the rest and keeps
-    // the old values; a minimum that is no number writes nothing.
+    // the old values; a minimum that is no number writes nothing; the box
+    // takes digits only; Cancel writes nothing.
     void ok_data()
     {
-        QTest::addColumn<QString>("minGames");
+        QTest::addColumn<QString>("minGames");   // typed
         QTest::addColumn<QList<int>>("toggled"); // control numbers
-        QTest::addColumn<int>("failAt");         // the write that fails, from 1; 0: none
+        QTest::addColumn<int>("failAt"); // the write that fails, from 1; 0: none; -1: Cancel
         QTest::addColumn<QStringList>("writes");
         QTest::addColumn<QString>("message");
-        const QString number = QStringLiteral("Minimum no of games must be a number.");
+        const QString number = u"Minimum no of games must be a number."_s;
         QTest::newRow("nothing changed") << "3" << QList<int>{} << 0 << QStringList{} << "";
         QTest::newRow("lost matches on screen only")
             << "3" << QList<int>{355} << 0 << Strings({"HighlightLosses=36"}) << "";
@@ -70,6 +72,8 @@ private slots:
             << "";
         QTest::newRow("a box ticked and unticked is no change")
             << "3" << QList<int>{354, 354} << 0 << QStringList{} << "";
+        QTest::newRow("digits only")
+            << "1-2a3" << QList<int>{} << 0 << Strings({"MinGames=123"}) << "";
         QTest::newRow("largest number")
             << "4294967295" << QList<int>{} << 0 << Strings({"MinGames=-1"}) << "";
         QTest::newRow("empty") << "" << QList<int>{353} << 0 << QStringList{} << number;
@@ -78,75 +82,57 @@ private slots:
         QTest::newRow("second write fails")
             << "5" << QList<int>{351, 352} << 2 << Strings({"MinGames=5", "HomeOnLeftScreen=1"})
             << "Cannot write to preferences file";
+        QTest::newRow("cancel") << "7" << QList<int>{353} << -1 << QStringList{} << "";
     }
     void ok()
     {
         QFETCH(QString, minGames);
         QFETCH(QList<int>, toggled);
+        QFETCH(int, failAt);
         QFETCH(QStringList, writes);
         QFETCH(QString, message);
         OpenDialog f;
-        QFETCH(int, failAt);
         f.failAt = failAt;
-        f.Ok(minGames, toggled);
-        const bool accepted = message.isEmpty();
+        f.Ok(minGames, toggled, failAt < 0);
+        const bool accepted = message.isEmpty() && failAt >= 0;
         QCOMPARE(f.writes, writes);
         QCOMPARE(f.messages.Last(), message);
         QCOMPARE(f.dialog->result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
         QCOMPARE(f.dialog->Changed(), accepted && !writes.isEmpty());
-        QCOMPARE(f.shell.preferences.minGames, accepted ? minGames.toUInt() : 3u);
+        QCOMPARE(f.shell.preferences.minGames,
+                 accepted ? f.dialog->MinGamesEdit()->text().toUInt() : 3u);
         QCOMPARE(f.shell.preferences.homeOnLeftScreen,
                  accepted ? f.dialog->Box(351)->isChecked() : 0u);
-        if (failAt)
+        if (!accepted)
+            QCOMPARE(f.shell.preferences.highlightLosses, 32u);
+        if (failAt > 0)
             QCOMPARE(f.messages.shown[0].icon, MessageIcon::Exclamation);
     }
 
-    void storeIsWrittenOrTheFailureShown_data()
+    // The real store: a failure to write it is shown and keeps the old
+    // values; once it can be written, what OK wrote is read back.
+    void store()
     {
-        QTest::addColumn<bool>("blocked"); // a plain file where the store's folder should be
-        QTest::newRow("written") << false;
-        QTest::newRow("store refuses") << true;
-    }
-    void storeIsWrittenOrTheFailureShown()
-    {
-        QFETCH(bool, blocked);
         TemporarySettings settings;
-        if (blocked) {
-            QVERIFY(QDir().mkpath(settings.UserRoot()));
-            QFile blocker(settings.UserRoot() + QStringLiteral("/Orvane"));
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-        }
+        QVERIFY(QDir().mkpath(settings.UserRoot()));
+        QFile blocker(settings.UserRoot() + u"/Orvane"_s); // a file where its folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
         Shell shell;
         ScriptedMessages messages(shell);
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.MinGamesEdit()->setText(QStringLiteral("6"));
-        dialog.Box(357)->click();
-        dialog.OkButton()->click();
-        QCOMPARE(messages.Texts(),
-                 blocked ? std::vector<std::string>{"Cannot write to preferences file"}
-                         : std::vector<std::string>{});
-        QCOMPARE(shell.preferences.minGames, blocked ? 3u : 6u);
-        if (!blocked) {
-            const Preferences stored = LoadPreferences();
-            QCOMPARE(stored.minGames, 6u);
-            QCOMPARE(stored.highlightLosses, 16u);
-            QCOMPARE(stored.homeOnLeftPrinter, 1u);
+        for (bool blocked : {true, false}) {
+            QVERIFY(blocked || blocker.remove());
+            PreferencesDialog dialog(shell, nullptr);
+            dialog.MinGamesEdit()->setText(u"6"_s);
+            dialog.Box(357)->click();
+            dialog.OkButton()->click();
+            QCOMPARE(messages.shown.size(), std::size_t(1));
+            QCOMPARE(messages.Last(), u"Cannot write to preferences file"_s);
+            QCOMPARE(shell.preferences.minGames, blocked ? 3u : 6u);
         }
-    }
-
-    void boxTakesDigitsOnlyAndCancelStoresNothing()
-    {
-        OpenDialog f;
-        QCOMPARE(f.dialog->MinGamesEdit()->text(), QStringLiteral("3"));
-        f.dialog->MinGamesEdit()->clear();
-        QTest::keyClicks(f.dialog->MinGamesEdit(), QStringLiteral("1-2a3"));
-        QCOMPARE(f.dialog->MinGamesEdit()->text(), QStringLiteral("123"));
-        f.dialog->Box(353)->click();
-        f.dialog->reject();
-        QVERIFY(f.writes.isEmpty());
-        QVERIFY(!f.dialog->Changed());
-        QCOMPARE(f.shell.preferences.minGames, 3u);
-        QCOMPARE(f.shell.preferences.highlightLosses, 32u);
+        const Preferences stored = LoadPreferences();
+        QCOMPARE(stored.minGames, 6u);
+        QCOMPARE(stored.highlightLosses, 16u);
+        QCOMPARE(stored.homeOnLeftPrinter, 1u);
     }
 
     void helpShowsItsTopicByButtonAndF1()
@@ -158,7 +144,8 @@ private slots:
         const QUrl topic(QStringLiteral("qrc:/help/topic15.html"));
         dialog.findChild<QPushButton*>(QStringLiteral("control100"))->click();
         QCOMPARE(shell.Help()->CurrentPage(), topic);
-        shell.ShowHelp(99); // back to the contents
+        shell.ShowHelp(99); // no such topic: the contents
+        QCOMPARE(shell.Help()->CurrentPage(), HelpWindow::ContentsPage());
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);

@@ -160,21 +160,14 @@ private slots:
     void messageBoxesShowPlainText()
     {
         Shell shell;
-        QString shown;
-        Qt::TextFormat format = Qt::AutoText;
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                format = box->textFormat();
-                box->accept();
-            }
-        });
-        closer.start(10);
         ShellMessage m;
         m.text = "Cannot write file\n/tmp/<b>Smith & Sons</b>.bwl: No space left on device";
+        QString shown;
+        WhenShown<QMessageBox>([&](QMessageBox& box) {
+            QCOMPARE(box.textFormat(), Qt::PlainText);
+            shown = box.text();
+        });
         shell.Present(m);
-        QCOMPARE(format, Qt::PlainText);
         QCOMPARE(shown, QString::fromStdString(m.text));
     }
 
@@ -182,18 +175,17 @@ private slots:
     void closeQuery_data()
     {
         QTest::addColumn<bool>("titled");
-        QTest::addColumn<bool>("modified");
-        QTest::addColumn<int>("answer");     // -1: no question expected
+        QTest::addColumn<int>("answer");     // -1: unmodified, no question expected
         QTest::addColumn<QString>("saveTo"); // "", "good", "bad" or "cancel"
         QTest::addColumn<bool>("closes");
-        QTest::newRow("unchanged") << true << false << -1 << "" << true;
-        QTest::newRow("cancel keeps it") << true << true << int(Answer::Cancel) << "" << false;
-        QTest::newRow("no closes unsaved") << true << true << int(Answer::No) << "" << true;
-        QTest::newRow("yes saves, closes") << true << true << int(Answer::Yes) << "" << true;
-        QTest::newRow("yes, save as cancelled")
-            << false << true << int(Answer::Yes) << "cancel" << false;
-        QTest::newRow("yes, save fails") << false << true << int(Answer::Yes) << "bad" << false;
-        QTest::newRow("yes, saved as") << false << true << int(Answer::Yes) << "good" << true;
+        const int yes = int(Answer::Yes);
+        QTest::newRow("unchanged") << true << -1 << "" << true;
+        QTest::newRow("cancel keeps it") << true << int(Answer::Cancel) << "" << false;
+        QTest::newRow("no closes unsaved") << true << int(Answer::No) << "" << true;
+        QTest::newRow("yes saves, closes") << true << yes << "" << true;
+        QTest::newRow("yes, save as cancelled") << false << yes << "cancel" << false;
+        QTest::newRow("yes, save fails") << false << yes << "bad" << false;
+        QTest::newRow("yes, saved as") << false << yes << "good" << true;
     }
     void closeQuery()
     {
@@ -203,35 +195,28 @@ private slots:
         QFETCH(bool, closes);
         Shell shell;
         ScriptedMessages messages(shell);
-        const QString path = settings_->Path("season.bwl");
-        const QString goodPath = settings_->Path("saved.bwl");
+        const QString path = settings_->Path(titled ? "season.bwl" : "saved.bwl");
         Window w(shell, MakeSeason(4, 3, titled ? path : QString()));
-        QFETCH(bool, modified);
-        w.S().modified = modified;
+        w.S().modified = answer >= 0;
         if (answer >= 0)
-            messages.answers.push_back(static_cast<Answer>(answer));
+            messages.answers.push_back(Answer(answer));
         if (!saveTo.isEmpty())
-            shell.Dialogs().PresetSave(saveTo == u"good"  ? goodPath
+            shell.Dialogs().PresetSave(saveTo == u"good"  ? path
                                        : saveTo == u"bad" ? settings_->Path("no/dir/x.bwl")
                                                           : QString());
         QCOMPARE(w.window.close(), closes);
         QCOMPARE(w.window.GetSeason() == nullptr, closes);
         QCOMPARE(messages.shown.empty(), answer < 0);
         if (answer >= 0) {
-            const ShellMessage& q = messages.shown.front();
-            QCOMPARE(q.text, "File " + (titled ? path.toStdString() : "Untitled") +
-                                 " not saved.\nSave it now?");
-            QCOMPARE(q.buttons, Buttons::YesNoCancel);
+            QCOMPARE(messages.shown[0].text, "File " + (titled ? path.toStdString() : "Untitled") +
+                                                 " not saved.\nSave it now?");
+            QCOMPARE(messages.shown[0].buttons, Buttons::YesNoCancel);
         }
-        if (saveTo == u"bad")
-            QVERIFY(messages.Texts().back().starts_with("Cannot write file\n"));
-        if (!closes)
-            QVERIFY(w.S().modified);
+        QCOMPARE(messages.Last().startsWith(u"Cannot write file\n"), saveTo == u"bad");
+        QVERIFY(closes || w.S().modified);
         // A titled season joins the recent files as it is asked to close.
-        if (titled || saveTo == u"good")
-            QCOMPARE(shell.Recent().At(0), titled ? path : goodPath);
-        if (answer == int(Answer::Yes))
-            QCOMPARE(QFile::exists(titled ? path : goodPath), closes);
+        QCOMPARE(shell.Recent().At(0), titled || saveTo == u"good" ? path : QString());
+        QCOMPARE(QFile::exists(path), answer == int(Answer::Yes) && closes);
     }
 
     void deleteFixture_data()
@@ -241,7 +226,7 @@ private slots:
         QTest::addColumn<int>("answer"); // -1: no question expected
         QTest::addColumn<QString>("message");
         const QString question =
-            QStringLiteral("Do you want to delete this fixture? This action cannot be reversed");
+            u"Do you want to delete this fixture? This action cannot be reversed"_s;
         QTest::newRow("last fixture refused") << 1 << "f0" << -1 << "Cannot delete last fixture";
         QTest::newRow("nothing selected") << 3 << "-" << -1 << "";
         QTest::newRow("no keeps it") << 3 << "f0" << int(Answer::No) << question;
@@ -256,19 +241,18 @@ private slots:
         ScriptedMessages messages(shell);
         Window w(shell, MakeSeason(fixtures, 3));
         if (answer >= 0)
-            messages.answers.push_back(static_cast<Answer>(answer));
-        const Fixture* second = fixtures > 1 ? w.S().fixtures[1].get() : nullptr;
+            messages.answers.push_back(Answer(answer));
+        const bool deleted = answer == int(Answer::Yes);
+        const Fixture* first = w.S().fixtures[deleted].get();
         Select(w.window, select);
         w.window.Command(Command::DeleteFixture);
-        const bool deleted = answer == int(Answer::Yes);
         QTEST(messages.Last(), "message");
         QVERIFY(messages.shown.size() <= 1);
         QCOMPARE(w.S().fixtureCount, fixtures - deleted);
         QCOMPARE(int(w.S().fixtures.size()), fixtures - deleted);
+        QCOMPARE(w.S().fixtures[0].get(), first);
         QCOMPARE(w.S().modified, deleted);
-        QCOMPARE(Selection(w.S()), deleted ? QStringLiteral("-") : select);
-        if (deleted)
-            QCOMPARE(w.S().fixtures[0].get(), second);
+        QCOMPARE(Selection(w.S()), deleted ? u"-"_s : select);
         if (fixtures == 1)
             QCOMPARE(messages.shown[0].icon, MessageIcon::Exclamation);
     }
@@ -278,58 +262,54 @@ private slots:
     {
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("select");
-        QTest::addColumn<bool>("played"); // whether the selected fixture has a result
-        QTest::addColumn<int>("answer");  // to the blank sheet question; -1: none asked
+        QTest::addColumn<int>("answer"); // to the blank sheet question; -1: none asked
         QTest::addColumn<bool>("printed");
         const int team = Command::PrintTeamResults, player = Command::PrintPlayerSummary,
                   sheet = Command::PrintMatchSheet;
-        QTest::newRow("team results") << team << "-" << true << -1 << true;
-        QTest::newRow("player summary") << player << "p2" << true << -1 << true;
-        QTest::newRow("player summary, none selected") << player << "-" << true << -1 << false;
-        QTest::newRow("match sheet") << sheet << "f1" << true << -1 << true;
-        QTest::newRow("blank match sheet") << sheet << "f1" << false << int(Answer::Yes) << true;
-        QTest::newRow("blank sheet refused") << sheet << "f1" << false << int(Answer::No) << false;
+        QTest::newRow("team results") << team << "-" << -1 << true;
+        QTest::newRow("player summary") << player << "p2" << -1 << true;
+        QTest::newRow("player summary, none selected") << player << "-" << -1 << false;
+        QTest::newRow("match sheet") << sheet << "f1" << -1 << true;
+        QTest::newRow("blank match sheet") << sheet << "f2" << int(Answer::Yes) << true;
+        QTest::newRow("blank sheet refused") << sheet << "f2" << int(Answer::No) << false;
     }
     void printCommands()
     {
         QFETCH(int, command);
         QFETCH(QString, select);
-        QFETCH(bool, played);
         QFETCH(int, answer);
         QFETCH(bool, printed);
         Shell shell;
         ScriptedMessages messages(shell);
         const QString pdf = settings_->Path("out.pdf");
         int dialogs = 0;
-        bool askedForRanges = false;
-        shell.printDialog = [&](QWidget*, QPrinter& printer, bool ranges) {
+        bool ranges = false;
+        shell.printDialog = [&](QWidget*, QPrinter& printer, bool teamResults) {
             ++dialogs;
-            askedForRanges = ranges;
+            ranges = teamResults;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return true;
         };
         Window w(shell, MakeSeason(4, 3));
-        if (!played)
-            w.S().fixtures[1]->result = 0;
+        w.S().fixtures[2]->result = 0; // not yet played
         Select(w.window, select);
         if (answer >= 0)
-            messages.answers.push_back(static_cast<Answer>(answer));
+            messages.answers.push_back(Answer(answer));
         w.window.Command(command);
-        QCOMPARE(dialogs, printed ? 1 : 0);
+        QCOMPARE(dialogs, int(printed));
         QCOMPARE(QFile::exists(pdf), printed);
-        QCOMPARE(askedForRanges, printed && command == Command::PrintTeamResults);
-        QCOMPARE(messages.Last(),
-                 answer < 0 ? QString()
-                            : QStringLiteral("This match has not yet been played.\n"
-                                             "Do you want to print a blank result sheet?"));
+        QCOMPARE(ranges, printed && command == Command::PrintTeamResults);
+        QCOMPARE(messages.Last(), answer < 0 ? QString()
+                                             : u"This match has not yet been played.\n"
+                                               "Do you want to print a blank result sheet?"_s);
     }
 
     void exportWebPage_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::newRow("written") << QStringLiteral("page.html");
-        QTest::newRow("missing folder") << QStringLiteral("no/dir/page.html");
+        QTest::newRow("written") << u"page.html"_s;
+        QTest::newRow("missing folder") << u"no/dir/page.html"_s;
         QTest::newRow("cancelled") << QString();
     }
     void exportWebPage()
@@ -343,11 +323,10 @@ private slots:
         shell.Dialogs().PresetWebPage(path);
         w.window.Command(Command::ExportWebPage);
         const bool written = target == u"page.html";
-        QCOMPARE(QFile::exists(path), written);
-        QVERIFY(!w.S().modified);
         QFile page(path);
-        QVERIFY(!written || page.open(QIODevice::ReadOnly));
+        QCOMPARE(page.open(QIODevice::ReadOnly), written);
         QVERIFY(!written || page.readAll().contains("<h1>Park &amp; &lt;Vale&gt;</h1>"));
+        QVERIFY(!w.S().modified);
         QCOMPARE(messages.Last().startsWith(u"Cannot write file"), !written && !path.isEmpty());
         QVERIFY(messages.shown.size() <= 1);
     }
@@ -370,19 +349,17 @@ private slots:
         // The stored 4 mm character height is offered as 11.34 points.
         QCOMPARE(qRound(offered.pointSizeF() * 100), 1134);
 
-        chosen = QFont(QStringLiteral("Liberation Sans"));
-        chosen->setPointSizeF(18);
-        chosen->setWeight(QFont::Bold);
-        chosen->setItalic(true);
+        chosen = QFont(u"Liberation Sans"_s, 18, QFont::Bold, true);
         w.S().layoutChanged = false;
         w.window.Command(Command::Font);
         QCOMPARE(ReadTextSetting(kSettingsKey, kFontNameSetting, "", 32), "Liberation Sans");
-        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontWeightSetting, 0), 700);
-        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontItalicSetting, 0), 1);
         // 18 points = 6.35 mm of character height.
-        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0), -64);
+        QCOMPARE(QList<int>({ReadNumberSetting(kSettingsKey, kFontWeightSetting, 0),
+                             ReadNumberSetting(kSettingsKey, kFontItalicSetting, 0),
+                             ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0),
+                             shell.gridFonts.height}),
+                 QList<int>({700, 1, -64, -64}));
         QCOMPARE(shell.gridFonts.face, "Liberation Sans");
-        QCOMPARE(shell.gridFonts.height, -64);
         QVERIFY(shell.gridFonts.italic);
         QVERIFY(w.S().layoutChanged);
     }
