@@ -15,6 +15,7 @@ using namespace Qt::StringLiterals;
 #include <deque>
 #include <functional>
 #include <memory>
+#include <variant>
 #include <vector>
 
 #include "gui/FrameWindow.h"
@@ -124,17 +125,18 @@ template <typename T> void WhenShown(std::function<void(T&)> action)
     timer->start();
 }
 
-// Keys and text go where the focus is (a closing window hands the focus back
-// to the one below a moment later).
-inline void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// Presses keys and types text, in turn, where the focus is (a closing window
+// hands the focus back to the one below a moment later).
+inline void Press(std::initializer_list<std::variant<QKeyCombination, QString>> keys)
 {
-    QTRY_VERIFY(QApplication::focusWidget());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-}
-inline void Type(const QString& text)
-{
-    QTRY_VERIFY(QApplication::focusWidget());
-    QTest::keyClicks(QApplication::focusWidget(), text);
+    for (const auto& k : keys) {
+        QTRY_VERIFY(QApplication::focusWidget());
+        if (const QString* text = std::get_if<QString>(&k))
+            QTest::keyClicks(QApplication::focusWidget(), *text);
+        else
+            QTest::keyClick(QApplication::focusWidget(), std::get<0>(k).key(),
+                            std::get<0>(k).keyboardModifiers());
+    }
 }
 
 // The program's frame window, shown and active, over fresh settings and

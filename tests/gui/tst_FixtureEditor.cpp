@@ -1,12 +1,9 @@
 #include "support/TestRegistry.h"
 #include <QtTest>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPrinter>
-
-#include <functional>
 
 #include "GuiTestSupport.h"
 #include "gui/CommandIds.h"
@@ -23,10 +20,8 @@ int RowId(int position, int column)
 
 QRect Geometry(FixtureEditorDialog& d, int id)
 {
-    QWidget* w = d.Control(id);
-    if (!w)
-        qFatal("no control %d", id);
-    return QRect(w->mapTo(&d, QPoint(0, 0)), w->size());
+    const QWidget* w = d.Control(id);
+    return w ? QRect(w->mapTo(&d, QPoint(0, 0)), w->size()) : QRect(-999, -999, 1, 1);
 }
 
 } // namespace
@@ -66,20 +61,14 @@ private slots:
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
 
-        // Columns left to right on screen.
-        QList<int> order = {0, 1, 2, 3, 4, 5};
-        if (reversed)
-            std::reverse(order.begin(), order.end());
-        for (int i = 1; i < order.size(); ++i)
-            QVERIFY2(
-                Geometry(d, RowId(0, order[i - 1])).right() <
-                    Geometry(d, RowId(0, order[i])).left(),
-                qPrintable(QStringLiteral("column %1 before %2").arg(order[i - 1]).arg(order[i])));
+        // Columns left to right on screen: the home side's first.
+        for (int i = 1; i < 6; ++i)
+            QVERIFY(Geometry(d, RowId(0, reversed ? 6 - i : i - 1)).right() <
+                    Geometry(d, RowId(0, reversed ? 5 - i : i)).left());
         // The pair's boxes and scores centred beside its two players; a
         // single's beside its one.
-        const QRect first = Geometry(d, RowId(0, 1));
-        const QRect second = Geometry(d, RowId(1, 1));
-        const int pairMiddle = (first.top() + second.bottom()) / 2;
+        const int pairMiddle =
+            (Geometry(d, RowId(0, 1)).top() + Geometry(d, RowId(1, 1)).bottom()) / 2;
         const int singleMiddle = Geometry(d, RowId(2, 1)).center().y();
         for (int column : {0, 2, 3, 5}) {
             QVERIFY(qAbs(Geometry(d, RowId(0, column)).center().y() - pairMiddle) <= 1);
@@ -87,9 +76,9 @@ private slots:
             QVERIFY(!d.Control(RowId(1, column)));
         }
         // The totals stand under the score columns.
-        QCOMPARE(Geometry(d, 408).center().x() < Geometry(d, 409).center().x(), !reversed);
-        QVERIFY(Geometry(d, 408).right() >= Geometry(d, RowId(0, 2)).left());
-        QVERIFY(Geometry(d, 408).left() <= Geometry(d, RowId(0, 2)).right());
+        const QRect total = Geometry(d, 408), score = Geometry(d, RowId(0, 2));
+        QCOMPARE(total.center().x() < Geometry(d, 409).center().x(), !reversed);
+        QVERIFY(total.right() >= score.left() && total.left() <= score.right());
         QApplication::setFont(QFont());
     }
 
@@ -117,7 +106,7 @@ private slots:
         TemporarySettings settings;
         Shell shell;
         ScriptedMessages messages(shell);
-        const QString path = settings.Path(QStringLiteral("keys.bwl"));
+        const QString path = settings.Path("keys.bwl");
         ResultsWindow window(shell, MakeSeason(3, 6, path));
         // A fixture still to be played: every row is empty.
         for (Game& g : window.GetSeason()->FixtureAt(1)->games)
@@ -131,28 +120,14 @@ private slots:
                 QComboBox* box = qobject_cast<QComboBox*>(d.Control(RowId(p, 1)));
                 QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
                 box->lineEdit()->selectAll();
-                if (p == 3) {
-                    Key(Qt::Key_Backspace);
-                    Key(Qt::Key_Backtab); // back to our absence box
-                    Key(Qt::Key_Space);   // ticked: our player did not come
-                    Key(Qt::Key_Tab);
-                    Key(Qt::Key_Tab);
-                    Key(Qt::Key_Tab);
-                    Key(Qt::Key_Tab);
-                    Type(QStringLiteral("Nobody"));
-                    break;
-                }
-                Type(QStringLiteral("Player %1").arg(p + 3));
-                Key(Qt::Key_Tab);
-                Type(QString::number(p + 5)); // ours; theirs becomes 21
-                Key(Qt::Key_Tab);
-                Key(Qt::Key_Tab);
-                Type(QStringLiteral("Opp %1").arg(p));
-                Key(Qt::Key_Tab); // their absence
-                Key(Qt::Key_Tab); // next row's absence
-                Key(Qt::Key_Tab); // next row's player box
+                if (p < 3) // ours; theirs becomes 21
+                    Press({u"Player %1"_s.arg(p + 3), Qt::Key_Tab, QString::number(p + 5),
+                           Qt::Key_Tab, Qt::Key_Tab, u"Opp %1"_s.arg(p), Qt::Key_Tab, Qt::Key_Tab,
+                           Qt::Key_Tab});
             }
-            Key(Qt::Key_Return);
+            // The last: back to our absence box, ticked: our player did not come.
+            Press({Qt::Key_Backspace, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Tab,
+                   Qt::Key_Tab, Qt::Key_Tab, u"Nobody"_s, Qt::Key_Return});
             done = true;
         });
         window.Command(Command::EditFixture);
@@ -164,10 +139,9 @@ private slots:
         FakeHost host;
         SeasonPtr read = OpenSeasonPath(host, path, false);
         QVERIFY(read);
-        const Fixture& f = *read->FixtureAt(1);
         QStringList rows;
-        for (const Game& g : f.games)
-            rows << QStringLiteral("%1 %2 %3-%4 %5")
+        for (const Game& g : read->FixtureAt(1)->games)
+            rows << u"%1 %2 %3-%4 %5"_s
                         .arg(QChar(g.state == Played         ? u'P'
                                    : g.state == PlayerAbsent ? u'A'
                                                              : u'?'))
@@ -177,7 +151,7 @@ private slots:
                         .arg(QString::fromStdString(g.opponent));
         QCOMPARE(rows, Strings({"P Player 3 5-21 Opp 0", "P Player 4 6-21 Opp 1",
                                 "P Player 5 7-21 Opp 2", "A - 0-21 Nobody"}));
-        QCOMPARE(f.result, 3u);
+        QCOMPARE(read->FixtureAt(1)->result, 3u);
     }
 
     // Print... validates, prints the working copy as it stands and gives the
@@ -216,7 +190,7 @@ private slots:
         window.Select(0, -1);
         WhenShown<FixtureEditorDialog>([&](FixtureEditorDialog& d) {
             static_cast<QLineEdit*>(d.Control(404))->setText(against);
-            static_cast<QLineEdit*>(d.Control(RowId(0, 3)))->setText(QStringLiteral("20"));
+            static_cast<QLineEdit*>(d.Control(RowId(0, 3)))->setText(u"20"_s);
             QTest::mouseClick(static_cast<QWidget*>(d.Control(413)), Qt::LeftButton);
             QCOMPARE(QApplication::focusWidget(), d.Control(1));
             // What was printed stays in the editor only.
@@ -247,7 +221,7 @@ private slots:
 
         WhenShown<FixtureEditorDialog>([](FixtureEditorDialog& d) {
             auto* against = static_cast<QLineEdit*>(d.Control(404));
-            against->setText(QStringLiteral("New Club"));
+            against->setText(u"New Club"_s);
             QTest::mouseClick(static_cast<QWidget*>(d.Control(1)), Qt::LeftButton);
         });
         window.Command(Command::InsertFixtureBefore);

@@ -19,11 +19,8 @@ namespace {
 // the fixture list with its access key (which clicks a moment later).
 void TypeTeamAndEnterFixtures(TeamOptionsDialog& team)
 {
-    for (const char* field : {"Crown Green", "Valley League", "Division 1", "3", "4"}) {
-        Type(QString::fromUtf8(field));
-        Key(Qt::Key_Tab);
-    }
-    Key(Qt::Key_E, Qt::AltModifier);
+    Press({u"Crown Green"_s, Qt::Key_Tab, u"Valley League"_s, Qt::Key_Tab, u"Division 1"_s,
+           Qt::Key_Tab, u"3"_s, Qt::Key_Tab, u"4"_s, Qt::Key_Tab, Qt::ALT | Qt::Key_E});
     QTRY_VERIFY(!team.EnterFixturesButton()->isEnabled());
 }
 
@@ -42,22 +39,18 @@ private slots:
         QStringList numbers, focusAfterNext;
         WhenShown<TeamOptionsDialog>([&](TeamOptionsDialog& team) {
             WhenShown<FixtureListDialog>([&](FixtureListDialog& list) {
+                // The picker starts at today; the first match is on 1 May.
+                QCOMPARE(QApplication::focusWidget(), list.DatePicker());
+                Press({u"01052027"_s});
                 for (const char* opponent : {"Ashton", "Bury", "Crewe"}) {
                     numbers << list.FixtureNumber();
-                    if (numbers.size() == 1) {
-                        // The picker starts at today; the first match is on 1 May.
-                        QCOMPARE(QApplication::focusWidget(), list.DatePicker());
-                        Type(QStringLiteral("01052027"));
-                    }
-                    Key(Qt::Key_Tab);
-                    Type(QString::fromLatin1(opponent));
-                    Key(Qt::Key_Return);
+                    Press({Qt::Key_Tab, QString::fromLatin1(opponent), Qt::Key_Return});
                     if (list.isVisible())
                         focusAfterNext << QApplication::focusWidget()->objectName();
                 }
             });
             TypeTeamAndEnterFixtures(team);
-            Key(Qt::Key_Return);
+            Press({Qt::Key_Return});
         });
         QTest::keyClick(&f.frame, Qt::Key_F, Qt::AltModifier);
         QVERIFY(QApplication::activePopupWidget());
@@ -67,29 +60,26 @@ private slots:
         QCOMPARE(focusAfterNext, Strings({"datePicker", "datePicker"}));
         QVERIFY(f.messages.shown.empty());
         ResultsWindow* window = f.frame.ActiveResultsWindow();
-        QVERIFY(window);
-        QCOMPARE(window->windowTitle(), QStringLiteral("Crown Green"));
-        QVERIFY(window->GetSeason()->untitled);
+        QVERIFY(window && window->GetSeason()->untitled);
+        QCOMPARE(window->windowTitle(), u"Crown Green"_s);
 
         const QString path = f.settings.Path("crown.bwl");
         f.shell.Dialogs().PresetSave(path);
         // No window manager here hands the activation back once the dialog is gone.
         f.frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.frame));
-        Key(Qt::Key_S, Qt::ControlModifier);
+        Press({Qt::CTRL | Qt::Key_S});
         QVERIFY(!window->GetSeason()->modified);
 
         FakeHost host;
         SeasonPtr read = OpenSeasonPath(host, path, false);
         QVERIFY(read);
-        QCOMPARE(read->teamName + '/' + read->leagueName + '/' + read->division,
-                 "Crown Green/Valley League/Division 1");
-        QCOMPARE(read->schemeIndex, 0u);
-        QCOMPARE(int(read->teamSize), 4);
-        QStringList fixtures;
+        QStringList fixtures{QString::fromStdString(read->teamName + '/' + read->leagueName + '/' +
+                                                    read->division + " scheme " +
+                                                    std::to_string(read->schemeIndex))};
         for (const auto& fixture : read->fixtures) {
             const SystemTime day = DateToSystemTime(fixture->date);
-            fixtures << QStringLiteral("%1 %2 %3/%4/%5 %6")
+            fixtures << u"%1 %2 %3/%4/%5 %6"_s
                             .arg(QString::fromStdString(fixture->opponent),
                                  QChar::fromLatin1("HAN"[fixture->venue]))
                             .arg(day.day)
@@ -98,7 +88,8 @@ private slots:
                             .arg(fixture->games.size());
         }
         QCOMPARE(fixtures,
-                 Strings({"Ashton H 1/5/2027 4", "Bury A 8/5/2027 4", "Crewe H 15/5/2027 4"}));
+                 Strings({"Crown Green/Valley League/Division 1 scheme 0", "Ashton H 1/5/2027 4",
+                          "Bury A 8/5/2027 4", "Crewe H 15/5/2027 4"}));
     }
 
     // Cancel after "Enter fixtures..." leaves no season behind.
@@ -107,13 +98,11 @@ private slots:
         Frame f;
         WhenShown<TeamOptionsDialog>([&](TeamOptionsDialog& team) {
             WhenShown<FixtureListDialog>([&](FixtureListDialog& list) {
-                Key(Qt::Key_Tab);
-                Type(QStringLiteral("Ashton"));
-                Key(Qt::Key_F, Qt::AltModifier);
+                Press({Qt::Key_Tab, u"Ashton"_s, Qt::ALT | Qt::Key_F});
                 QTRY_VERIFY(!list.isVisible());
             });
             TypeTeamAndEnterFixtures(team);
-            Key(Qt::Key_Escape);
+            Press({Qt::Key_Escape});
         });
         f.frame.Command(Command::New);
         QVERIFY(f.frame.ResultsWindows().isEmpty());
@@ -124,26 +113,25 @@ private slots:
     void editTeam()
     {
         Frame f;
-        ResultsWindow* window = f.frame.OpenResultsWindow(MakeSeason(3, 2));
+        ResultsWindow* window = f.Open();
         Season& season = *window->GetSeason();
         const std::string oldName = season.teamName;
         f.messages.answers = {Answer::No};
         WhenShown<TeamOptionsDialog>([&](TeamOptionsDialog& team) {
-            QCOMPARE(team.SchemeList()->currentText(), QStringLiteral("Aggregate"));
+            QCOMPARE(team.SchemeList()->currentText(), u"Aggregate"_s);
             QVERIFY(team.EnterFixturesButton()->isHidden());
-            Key(Qt::Key_A, Qt::ControlModifier);
-            Type(QStringLiteral("Renamed"));
-            team.SchemeList()->setCurrentText(QStringLiteral("Aggregate 15"));
-            Key(Qt::Key_Return); // declined: the dialog stays
+            Press({Qt::CTRL | Qt::Key_A, u"Renamed"_s});
+            team.SchemeList()->setCurrentText(u"Aggregate 15"_s);
+            Press({Qt::Key_Return}); // declined: the dialog stays
             QVERIFY(team.isVisible());
             QCOMPARE(season.teamName, oldName);
-            team.SchemeList()->setCurrentText(QStringLiteral("Aggregate"));
-            Key(Qt::Key_Return);
+            team.SchemeList()->setCurrentText(u"Aggregate"_s);
+            Press({Qt::Key_Return});
         });
         window->Command(Command::EditTeam);
         QCOMPARE(f.messages.shown.size(), std::size_t(1));
         QCOMPARE(season.teamName, "Renamed");
-        QCOMPARE(window->windowTitle(), QStringLiteral("Renamed"));
+        QCOMPARE(window->windowTitle(), u"Renamed"_s);
         QVERIFY(season.modified);
     }
 };
