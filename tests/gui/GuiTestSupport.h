@@ -2,15 +2,9 @@
 
 // Shared helpers of the desktop program's tests (header only).
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-using namespace Qt::StringLiterals;
+#include <QPrinter>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <deque>
 #include <functional>
@@ -18,13 +12,19 @@ using namespace Qt::StringLiterals;
 #include <variant>
 #include <vector>
 
+#include "gui/CommandIds.h"
+#include "gui/FileDialogs.h"
 #include "gui/FrameWindow.h"
+#include "gui/PrintJob.h"
 #include "gui/ResultsWindow.h"
 #include "gui/Shell.h"
 #include "model/Recalculate.h"
+#include "platform/SeasonFiles.h"
 #include "platform/Settings.h"
 #include "support/FakeHost.h"
 #include "support/SeasonBuilder.h"
+
+using namespace Qt::StringLiterals;
 
 // Points the settings store at a fresh temporary directory for the lifetime
 // of the object.
@@ -103,6 +103,29 @@ inline SeasonPtr MakeSeason(int fixtures, int players, const QString& path = {})
     season->filePath = path.isEmpty() ? std::string("Untitled") : path.toStdString();
     season->modified = false;
     return season;
+}
+
+// A print dialog that prints to the PDF file at path, in that orientation and
+// those pages; it counts its showings in *shown and notes in *ranges whether
+// it offered page ranges.
+inline PrintDialogRunner ToPdf(const QString& path, int* shown = nullptr, bool* ranges = nullptr,
+                               QPageLayout::Orientation orientation = QPageLayout::Landscape,
+                               const QString& pages = {})
+{
+    return [=](QWidget*, QPrinter& printer, bool teamResults) {
+        if (shown)
+            ++*shown;
+        if (ranges)
+            *ranges = teamResults;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setPageOrientation(orientation);
+        if (!pages.isEmpty()) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setPageRanges(QPageRanges::fromString(pages));
+        }
+        return true;
+    };
 }
 
 // Runs action once a modal dialog of type T is the active window (a modal

@@ -1,13 +1,6 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QCheckBox>
-#include <QFileDialog>
-#include <QHeaderView>
-#include <QTreeView>
 
 #include "GuiTestSupport.h"
-#include "gui/FileDialogs.h"
 
 namespace {
 

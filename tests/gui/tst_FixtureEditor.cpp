@@ -1,15 +1,7 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPrinter>
 
 #include "GuiTestSupport.h"
-#include "gui/CommandIds.h"
-#include "gui/ResultsWindow.h"
 #include "gui/dialogs/FixtureEditorDialog.h"
-#include "platform/SeasonFiles.h"
 
 namespace {
 
@@ -178,14 +170,9 @@ private slots:
         TemporarySettings settings;
         Shell shell;
         ScriptedMessages messages(shell);
-        bool asked = false;
+        int asked = 0;
         const QString path = settings.Path(output);
-        shell.printDialog = [&](QWidget*, QPrinter& printer, bool) {
-            asked = true;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return true;
-        };
+        shell.printDialog = ToPdf(path, &asked);
         ResultsWindow window(shell, MakeSeason(3, 6));
         window.Select(0, -1);
         WhenShown<FixtureEditorDialog>([&](FixtureEditorDialog& d) {
@@ -197,7 +184,7 @@ private slots:
             QCOMPARE(int(d.Editing().Working().games[0].scoreAgainst), 20);
         });
         window.Command(Command::EditFixture);
-        QCOMPARE(asked, !output.isEmpty());
+        QCOMPARE(asked, int(!output.isEmpty()));
         QTEST(messages.Last(), "message");
         QCOMPARE(QFileInfo(path).isFile(), messages.shown.empty());
         QVERIFY(window.GetSeason()->FixtureAt(0)->games[0].scoreAgainst != 20);

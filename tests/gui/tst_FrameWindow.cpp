@@ -1,14 +1,7 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenuBar>
 
 #include "GuiTestSupport.h"
-#include "gui/CommandIds.h"
 #include "gui/CommandLine.h"
-#include "gui/FileDialogs.h"
 #include "gui/FrameMenus.h"
 #include "gui/HelpWindow.h"
 #include "gui/RecentFiles.h"

@@ -1,17 +1,9 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QComboBox>
-#include <QDateEdit>
-#include <QPushButton>
 
 #include "GuiTestSupport.h"
-#include "gui/CommandIds.h"
-#include "gui/FileDialogs.h"
 #include "gui/dialogs/FixtureListDialog.h"
 #include "gui/dialogs/TeamOptionsDialog.h"
 #include "model/Dates.h"
-#include "platform/SeasonFiles.h"
 
 namespace {
 

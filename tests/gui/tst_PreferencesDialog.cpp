@@ -1,9 +1,4 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 
 #include "GuiTestSupport.h"
 #include "gui/HelpWindow.h"

@@ -1,76 +1,14 @@
 #include "support/TestRegistry.h"
-#include <QDir>
-#include <QPrinter>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QWidget>
-#include <QtTest>
 
-#include "gui/PrintJob.h"
-#include "model/Recalculate.h"
-#include "platform/Settings.h"
-#include "support/FakeHost.h"
+#include "GuiTestSupport.h"
 #include "support/FullDisk.h"
-#include "support/SeasonBuilder.h"
-
-namespace {
-
-int PdfPages(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    return QString::fromLatin1(file.readAll())
-        .count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")));
-}
-
-} // namespace
 
 class TestPrintJob : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    FakeHost host;
-    bool offeredRanges = false;
-
-    QString Pdf()
-    {
-        return dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".pdf"));
-    }
-
-    // Prints a season of that many fixtures and players through a dialog
-    // that chooses a PDF file with the given orientation and pages.
-    int Print(PrintJobKind kind, int argument, int fixtures, int players, const QString& path,
-              QPageLayout::Orientation orientation, const QString& ranges = {},
-              QWidget* owner = nullptr)
-    {
-        SeasonShape shape;
-        shape.teamSize = 6;
-        shape.fixtureCount = fixtures;
-        shape.playerCount = players;
-        SeasonPtr season = BuildSeason(shape, host);
-        Recalculate(*season, host, false);
-        return PrintJob(owner, host, *season, Preferences{}, kind, argument,
-                        [=, this](QWidget*, QPrinter& printer, bool teamResults) {
-                            offeredRanges = teamResults;
-                            printer.setOutputFormat(QPrinter::PdfFormat);
-                            printer.setOutputFileName(path);
-                            printer.setPageOrientation(orientation);
-                            if (!ranges.isEmpty()) {
-                                printer.setPrintRange(QPrinter::PageRange);
-                                printer.setPageRanges(QPageRanges::fromString(ranges));
-                            }
-                            return true;
-                        });
-    }
 
 private slots:
-    void init()
-    {
-        host.messages.clear();
-        host.answers.clear();
-    }
-
     // Each printout through a dialog that chooses a PDF file, its orientation
     // and pages: what the job returns and how many pages the file holds. Only
     // the team results offer page ranges, and in portrait ask first.
@@ -81,8 +19,7 @@ private slots:
         QTest::addColumn<int>("fixtures");
         QTest::addColumn<int>("players");
         QTest::addColumn<QString>("ranges");
-        QTest::addColumn<int>(
-            "portrait"); // the answer to the question; -1: its default; -2: landscape
+        QTest::addColumn<int>("portrait"); // the answer to its question; -1: default; -2: landscape
         QTest::addColumn<int>("result");
         QTest::addColumn<int>(
             "pages"); // 0: no file; -1: more than the old fixed 1 to 100 allowed for
@@ -111,22 +48,31 @@ private slots:
         QFETCH(int, portrait);
         QFETCH(int, result);
         QFETCH(int, pages);
+        FakeHost host;
         if (portrait >= 0)
             host.answers.push_back(Answer(portrait));
-        offeredRanges = kind != int(PrintJobKind::TeamResults);
+        const bool team = kind == int(PrintJobKind::TeamResults);
+        bool offered = !team;
         QWidget owner;
-        QCOMPARE(Print(PrintJobKind(kind), argument, fixtures, players, Pdf(),
-                       portrait == -2 ? QPageLayout::Landscape : QPageLayout::Portrait, ranges,
-                       &owner),
+        const QString pdf = dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".pdf"_s);
+        QCOMPARE(PrintJob(&owner, host, *MakeSeason(fixtures, players), Preferences{},
+                          PrintJobKind(kind), argument,
+                          ToPdf(pdf, nullptr, &offered,
+                                portrait == -2 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                ranges)),
                  result);
-        QCOMPARE(offeredRanges, kind == int(PrintJobKind::TeamResults));
+        QCOMPARE(offered, team);
         QVERIFY(owner.isEnabled());
-        const int printed = PdfPages(Pdf());
+        QFile file(pdf);
+        const int printed = file.open(QIODevice::ReadOnly)
+                                ? QString::fromLatin1(file.readAll())
+                                      .count(QRegularExpression(u"/Type\\s*/Page(?!s)"_s))
+                                : -1;
         QVERIFY2(pages < 0 ? printed > 4 : printed == (pages ? pages : -1),
                  qPrintable(QString::number(printed)));
         if (result == 0)
             return;
-        const bool asks = kind == int(PrintJobKind::TeamResults) && portrait != -2;
+        const bool asks = team && portrait != -2;
         QCOMPARE(host.Texts(),
                  asks ? std::vector<std::string>{"Landscape mode is better for this printout. If "
                                                  "you continue, the output will have to be "
@@ -139,28 +85,24 @@ private slots:
     // the season file and then where the last printout went.
     void dialogProposals()
     {
-        SeasonPtr season = BuildSeason(SeasonShape{}, host);
-        Recalculate(*season, host, false);
-        season->filePath = dir.filePath(QStringLiteral("Vale club.bwl")).toStdString();
-        season->untitled = false;
-        const QString elsewhere = dir.filePath(QStringLiteral("printouts"));
+        FakeHost host;
+        SeasonPtr season = MakeSeason(3, 5, dir.filePath(u"Vale club.bwl"_s));
+        const QString elsewhere = dir.filePath(u"printouts"_s);
         QVERIFY(QDir().mkpath(elsewhere));
         QString proposed;
-        const PrintDialogRunner chooser = [&](QWidget*, QPrinter& printer, bool) {
+        const PrintDialogRunner chooser = [&](QWidget* owner, QPrinter& printer, bool ranges) {
             proposed = printer.outputFileName();
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(elsewhere + QStringLiteral("/chosen.pdf"));
-            return true;
+            return ToPdf(elsewhere + u"/chosen.pdf"_s)(owner, printer, ranges);
         };
         QString folder;
-        QCOMPARE(PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::PlayerSummary, 0,
-                          chooser, &folder),
-                 1);
-        QCOMPARE(proposed, dir.filePath(QStringLiteral("Vale club.pdf")));
-        QCOMPARE(folder, elsewhere);
-        PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::PlayerSummary, 0, chooser,
-                 &folder);
-        QCOMPARE(proposed, elsewhere + QStringLiteral("/Vale club.pdf"));
+        for (const QString& expected :
+             {dir.filePath(u"Vale club.pdf"_s), elsewhere + u"/Vale club.pdf"_s}) {
+            QCOMPARE(PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::PlayerSummary, 0,
+                              chooser, &folder),
+                     1);
+            QCOMPARE(proposed, expected);
+            QCOMPARE(folder, elsewhere);
+        }
         // The team results are offered landscape on A4; a cancelled dialog is no failure.
         QPageLayout seen;
         QCOMPARE(PrintJob(nullptr, host, *season, Preferences{}, PrintJobKind::TeamResults, 0,
@@ -188,27 +130,24 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(bool, fullDisk);
+        FakeHost host;
         QWidget owner;
-        const QString path = fullDisk ? Pdf() : QStringLiteral("/nonexistent/dir/out.pdf");
+        const QString path = fullDisk ? dir.filePath(u"full.pdf"_s) : u"/nonexistent/dir/out.pdf"_s;
         const QByteArray old("%PDF-1.4 the old printout");
-        if (fullDisk) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size());
-        }
+        QFile file(path);
+        QCOMPARE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size(), fullDisk);
+        file.close();
         {
             const FullDisk full(fullDisk ? 0 : 1LL << 40);
-            QCOMPARE(Print(PrintJobKind(kind), 0, 3, 3, path, QPageLayout::Landscape, {}, &owner),
+            QCOMPARE(PrintJob(&owner, host, *MakeSeason(3, 3), Preferences{}, PrintJobKind(kind), 0,
+                              ToPdf(path)),
                      0);
         }
-        const int reason = fullDisk ? ENOSPC : ENOENT;
-        QCOMPARE(host.Texts(), std::vector<std::string>{FileFailureText("Cannot write file", path,
-                                                                        qt_error_string(reason))});
+        QCOMPARE(host.Texts(),
+                 std::vector<std::string>{FileFailureText(
+                     "Cannot write file", path, qt_error_string(fullDisk ? ENOSPC : ENOENT))});
         QCOMPARE(host.messages[0].icon, MessageIcon::Exclamation);
-        if (fullDisk) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), old);
-        }
+        QVERIFY(file.open(QIODevice::ReadOnly) ? file.readAll() == old : !fullDisk);
         QVERIFY(owner.isEnabled());
     }
 };

@@ -1,10 +1,6 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QFile>
 
 #include "GuiTestSupport.h"
-#include "gui/CommandIds.h"
 #include "gui/RecentFiles.h"
 
 namespace {

@@ -1,18 +1,6 @@
 #include "support/TestRegistry.h"
-#include <QtTest>
-
-#include <QFontDialog>
-#include <QFontInfo>
-#include <QKeySequence>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPrinter>
-#include <QScrollBar>
-#include <QVBoxLayout>
 
 #include "GuiTestSupport.h"
-#include "gui/CommandIds.h"
-#include "gui/FileDialogs.h"
 #include "gui/RecentFiles.h"
 #include "platform/GridFonts.h"
 #include "support/Golden.h"
@@ -284,13 +272,7 @@ private slots:
         const QString pdf = settings_->Path("out.pdf");
         int dialogs = 0;
         bool ranges = false;
-        shell.printDialog = [&](QWidget*, QPrinter& printer, bool teamResults) {
-            ++dialogs;
-            ranges = teamResults;
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            return true;
-        };
+        shell.printDialog = ToPdf(pdf, &dialogs, &ranges);
         Window w(shell, MakeSeason(4, 3));
         w.S().fixtures[2]->result = 0; // not yet played
         Select(w.window, select);
