@@ -7,7 +7,7 @@ namespace {
 // Every column of the file list shows in full.
 bool ColumnsFit(QFileDialog& d)
 {
-    auto* tree = d.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* tree = d.findChild<QTreeView*>(u"treeView"_s);
     return tree && tree->isVisible() && tree->header()->count() >= 4 &&
            tree->header()->length() <= tree->viewport()->width();
 }
@@ -39,7 +39,7 @@ private slots:
         TemporarySettings dir;
         const QString folder = dir.Path("seasons");
         QVERIFY(QDir().mkpath(folder));
-        const QString club = folder + QStringLiteral("/club.bwl");
+        const QString club = folder + u"/club.bwl"_s;
         QVERIFY(QFile(club).open(QIODevice::WriteOnly));
         FileDialogs dialogs;
         QStringList filters;
@@ -48,7 +48,7 @@ private slots:
             filters = d.nameFilters();
             native = !d.testOption(QFileDialog::DontUseNativeDialog);
             openFits = ColumnsFit(d);
-            auto* box = d.findChild<QCheckBox*>(QStringLiteral("readOnlyCheck"));
+            auto* box = d.findChild<QCheckBox*>(u"readOnlyCheck"_s);
             readOnlyBox = box != nullptr;
             if (box)
                 box->setChecked(true);
@@ -70,10 +70,10 @@ private slots:
             openedIn = d.directory().absolutePath();
             confirms = !d.testOption(QFileDialog::DontConfirmOverwrite) &&
                        d.acceptMode() == QFileDialog::AcceptSave;
-            d.selectFile(folder + QStringLiteral("/new"));
+            d.selectFile(folder + u"/new"_s);
             static_cast<QDialog&>(d).accept();
         });
-        QCOMPARE(dialogs.ChooseSaveFile(nullptr), folder + QStringLiteral("/new.bwl"));
+        QCOMPARE(dialogs.ChooseSaveFile(nullptr), folder + u"/new.bwl"_s);
         QVERIFY(confirms && saveFits);
         QCOMPARE(openedIn, folder);
 

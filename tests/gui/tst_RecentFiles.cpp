@@ -5,12 +5,13 @@
 
 namespace {
 
-QStringList Entries(const RecentFiles& list)
+// The entries, "|" between them.
+QString Entries(const RecentFiles& list)
 {
     QStringList entries;
     for (int i = 0; i < RecentFiles::kCount; ++i)
         entries << list.At(i);
-    return entries;
+    return entries.join(u'|');
 }
 
 } // namespace
@@ -22,33 +23,27 @@ private slots:
     void addingOrdersAndMoves_data()
     {
         QTest::addColumn<int>("sensitivity");
-        QTest::addColumn<QStringList>("added");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("added"); // "|" between paths
+        QTest::addColumn<QString>("expected");
         const int exact = Qt::CaseSensitive;
-        QTest::newRow("one") << exact << Strings({"a"}) << Strings({"a", "", "", ""});
-        QTest::newRow("oldest falls out")
-            << exact << Strings({"a", "b", "c", "d", "e"}) << Strings({"e", "d", "c", "b"});
-        QTest::newRow("third moves to the top")
-            << exact << Strings({"a", "b", "c", "d", "e", "c"}) << Strings({"c", "e", "d", "b"});
+        QTest::newRow("one") << exact << u"a"_s << u"a|||"_s;
+        QTest::newRow("oldest falls out") << exact << u"a|b|c|d|e"_s << u"e|d|c|b"_s;
+        QTest::newRow("third moves to the top") << exact << u"a|b|c|d|e|c"_s << u"c|e|d|b"_s;
         QTest::newRow("last moves to the top, never twice")
-            << exact << Strings({"b", "c", "d", "e", "b"}) << Strings({"b", "e", "d", "c"});
-        QTest::newRow("first stays")
-            << exact << Strings({"a", "b", "b"}) << Strings({"b", "a", "", ""});
-        QTest::newRow("empty path ignored")
-            << exact << Strings({"a", ""}) << Strings({"a", "", "", ""});
+            << exact << u"b|c|d|e|b"_s << u"b|e|d|c"_s;
+        QTest::newRow("first stays") << exact << u"a|b|b"_s << u"b|a||"_s;
+        QTest::newRow("empty path ignored") << exact << u"a|"_s << u"a|||"_s;
         // As the file system compares: ignoring case on Windows only.
         QTest::newRow("ignoring case")
-            << int(Qt::CaseInsensitive) << Strings({"b", "c", "d", "e", "E"})
-            << Strings({"e", "d", "c", "b"});
-        QTest::newRow("case kept")
-            << exact << Strings({"b", "c", "d", "e", "E"}) << Strings({"E", "e", "d", "c"});
+            << int(Qt::CaseInsensitive) << u"b|c|d|e|E"_s << u"e|d|c|b"_s;
+        QTest::newRow("case kept") << exact << u"b|c|d|e|E"_s << u"E|e|d|c"_s;
     }
     void addingOrdersAndMoves()
     {
         QFETCH(int, sensitivity);
-        QFETCH(QStringList, added);
+        QFETCH(QString, added);
         RecentFiles list(static_cast<Qt::CaseSensitivity>(sensitivity));
-        for (const QString& path : added)
+        for (const QString& path : added.split(u'|'))
             list.Add(path);
         QTEST(Entries(list), "expected");
     }
@@ -62,20 +57,20 @@ private slots:
         QVERIFY(WriteTextSetting(kSettingsKey, "File1", "/x/first.bwl"));
         QVERIFY(WriteTextSetting(kSettingsKey, "File3", "/x/b & c.bwl"));
         QMenu menu;
-        menu.addAction(QStringLiteral("&Open..."))->setData(Command::Open);
+        menu.addAction(u"&Open..."_s)->setData(Command::Open);
         menu.addSeparator();
-        QAction* exit = menu.addAction(QStringLiteral("E&xit"));
+        QAction* exit = menu.addAction(u"E&xit"_s);
         exit->setData(Command::Exit);
         const QStringList bare = MenuItems(&menu);
         RecentFiles list(Qt::CaseSensitive);
         list.AttachMenu(&menu, exit);
         QCOMPARE(MenuItems(&menu), bare); // an empty list adds nothing, not even a separator
         list.Load();
-        QCOMPARE(Entries(list), Strings({"/x/first.bwl", "", "/x/b & c.bwl", ""}));
+        QCOMPARE(Entries(list), u"/x/first.bwl||/x/b & c.bwl|"_s);
         const QStringList top = bare.mid(0, 2);
         QCOMPARE(MenuItems(&menu),
                  top + Strings({"180 &1 /x/first.bwl", "182 &3 /x/b && c.bwl", "-", "105 E&xit"}));
-        list.Add(QStringLiteral("/x/b & c.bwl"));
+        list.Add(u"/x/b & c.bwl"_s);
         QCOMPARE(MenuItems(&menu),
                  top + Strings({"180 &1 /x/b && c.bwl", "181 &2 /x/first.bwl", "-", "105 E&xit"}));
         QVERIFY(list.Save());
@@ -83,21 +78,20 @@ private slots:
         QCOMPARE(MenuItems(&menu), bare);
         RecentFiles next;
         next.Load();
-        QCOMPARE(Entries(next), Strings({"/x/b & c.bwl", "/x/first.bwl", "", ""}));
+        QCOMPARE(Entries(next), u"/x/b & c.bwl|/x/first.bwl||"_s);
     }
 
     // A long path is shortened in the menu only.
     void longPathShortenedInTheMenuOnly()
     {
-        const QString path =
-            QStringLiteral("/") + QString(250, u'f') + QStringLiteral("/season.bwl");
+        const QString path = u"/"_s + QString(250, u'f') + u"/season.bwl"_s;
         RecentFiles list(Qt::CaseSensitive);
         list.Add(path);
         QCOMPARE(list.At(0), path);
         const QString text = RecentFiles::MenuText(1, path);
         QVERIFY(text.size() <= RecentFiles::kMaxMenuPathLength + 3);
-        QVERIFY(text.startsWith(QStringLiteral("&1 /fff")));
-        QVERIFY(text.endsWith(QStringLiteral(".../season.bwl")));
+        QVERIFY(text.startsWith(u"&1 /fff"_s));
+        QVERIFY(text.endsWith(u".../season.bwl"_s));
     }
 };
 
