@@ -34,6 +34,36 @@ QStringList RightClick(QWidget* window, QPoint point, int command = 0)
     return shown;
 }
 
+// The entries, "|" between them.
+QString Entries(const RecentFiles& list)
+{
+    QStringList entries;
+    for (int i = 0; i < RecentFiles::kCount; ++i)
+        entries << list.At(i);
+    return entries.join(u'|');
+}
+
+// Every column of the file list shows in full.
+bool ColumnsFit(QFileDialog& d)
+{
+    auto* tree = d.findChild<QTreeView*>(u"treeView"_s);
+    return tree && tree->isVisible() && tree->header()->count() >= 4 &&
+           tree->header()->length() <= tree->viewport()->width();
+}
+
+// Runs action on the dialog once it is up, then lets it answer (a dialog the
+// action leaves open is cancelled, so that a failed check never hangs).
+void WhenUp(std::function<void(QFileDialog&)> action)
+{
+    QTimer::singleShot(0, [action] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            action(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        }
+    });
+}
+
 } // namespace
 
 class TestFrameWindow : public QObject {
@@ -264,6 +294,133 @@ private slots:
         f.shell.Dialogs().PresetOpen(Example("stockport-singles.bwl"));
         QTest::keyClick(&f.frame, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(f.frame.ResultsWindows().size(), 3);
+    }
+
+    void recentFilesOrder_data()
+    {
+        QTest::addColumn<int>("sensitivity");
+        QTest::addColumn<QString>("added"); // "|" between paths
+        QTest::addColumn<QString>("expected");
+        const int exact = Qt::CaseSensitive;
+        QTest::newRow("one") << exact << u"a"_s << u"a|||"_s;
+        QTest::newRow("oldest falls out") << exact << u"a|b|c|d|e"_s << u"e|d|c|b"_s;
+        QTest::newRow("third moves to the top") << exact << u"a|b|c|d|e|c"_s << u"c|e|d|b"_s;
+        QTest::newRow("last moves to the top, never twice")
+            << exact << u"b|c|d|e|b"_s << u"b|e|d|c"_s;
+        QTest::newRow("first stays") << exact << u"a|b|b"_s << u"b|a||"_s;
+        QTest::newRow("empty path ignored") << exact << u"a|"_s << u"a|||"_s;
+        // As the file system compares: ignoring case on Windows only.
+        QTest::newRow("ignoring case")
+            << int(Qt::CaseInsensitive) << u"b|c|d|e|E"_s << u"e|d|c|b"_s;
+        QTest::newRow("case kept") << exact << u"b|c|d|e|E"_s << u"E|e|d|c"_s;
+    }
+    void recentFilesOrder()
+    {
+        QFETCH(int, sensitivity);
+        QFETCH(QString, added);
+        RecentFiles list(static_cast<Qt::CaseSensitivity>(sensitivity));
+        for (const QString& path : added.split(u'|'))
+            list.Add(path);
+        QTEST(Entries(list), "expected");
+    }
+
+    // The entries stand above Exit between separators, keep their numbers
+    // when one is missing from the store, and leave nothing behind when the
+    // menu is rebuilt or detached; the list is stored and read back.
+    void recentFilesMenuAndStore()
+    {
+        TemporarySettings settings;
+        QVERIFY(WriteTextSetting(kSettingsKey, "File1", "/x/first.bwl"));
+        QVERIFY(WriteTextSetting(kSettingsKey, "File3", "/x/b & c.bwl"));
+        QMenu menu;
+        menu.addAction(u"&Open..."_s)->setData(Command::Open);
+        menu.addSeparator();
+        QAction* exit = menu.addAction(u"E&xit"_s);
+        exit->setData(Command::Exit);
+        const QStringList bare = MenuItems(&menu);
+        RecentFiles list(Qt::CaseSensitive);
+        list.AttachMenu(&menu, exit);
+        QCOMPARE(MenuItems(&menu), bare); // an empty list adds nothing, not even a separator
+        list.Load();
+        QCOMPARE(Entries(list), u"/x/first.bwl||/x/b & c.bwl|"_s);
+        const QStringList top = bare.mid(0, 2);
+        QCOMPARE(MenuItems(&menu),
+                 top + Strings({"180 &1 /x/first.bwl", "182 &3 /x/b && c.bwl", "-", "105 E&xit"}));
+        list.Add(u"/x/b & c.bwl"_s);
+        QCOMPARE(MenuItems(&menu),
+                 top + Strings({"180 &1 /x/b && c.bwl", "181 &2 /x/first.bwl", "-", "105 E&xit"}));
+        QVERIFY(list.Save());
+        list.DetachMenus();
+        QCOMPARE(MenuItems(&menu), bare);
+        RecentFiles next;
+        next.Load();
+        QCOMPARE(Entries(next), u"/x/b & c.bwl|/x/first.bwl||"_s);
+    }
+
+    // A long path is shortened in the menu only.
+    void recentFileLongPathShortenedInTheMenu()
+    {
+        const QString path = u"/"_s + QString(250, u'f') + u"/season.bwl"_s;
+        RecentFiles list(Qt::CaseSensitive);
+        list.Add(path);
+        QCOMPARE(list.At(0), path);
+        const QString text = RecentFiles::MenuText(1, path);
+        QVERIFY(text.size() <= RecentFiles::kMaxMenuPathLength + 3);
+        QVERIFY(text.startsWith(u"&1 /fff"_s));
+        QVERIFY(text.endsWith(u".../season.bwl"_s));
+    }
+
+    // Open offers both kinds of season in either case and a read-only box;
+    // Save proposes the folder last chosen, adds the extension and asks
+    // before overwriting; Cancel gives nothing.
+    void fileDialogs()
+    {
+        TemporarySettings dir;
+        const QString folder = dir.Path("seasons");
+        QVERIFY(QDir().mkpath(folder));
+        const QString club = folder + u"/club.bwl"_s;
+        QVERIFY(QFile(club).open(QIODevice::WriteOnly));
+        FileDialogs dialogs;
+        QStringList filters;
+        bool native = true, openFits = false, readOnlyBox = false;
+        WhenUp([&](QFileDialog& d) {
+            filters = d.nameFilters();
+            native = !d.testOption(QFileDialog::DontUseNativeDialog);
+            openFits = ColumnsFit(d);
+            auto* box = d.findChild<QCheckBox*>(u"readOnlyCheck"_s);
+            readOnlyBox = box != nullptr;
+            if (box)
+                box->setChecked(true);
+            QVERIFY(!(d.filter() & QDir::CaseSensitive));
+            d.setDirectory(folder);
+            d.selectFile(club);
+            static_cast<QDialog&>(d).accept(); // QFileDialog::accept, as OK would
+        });
+        const FileDialogs::OpenChoice choice = dialogs.ChooseOpenFile(nullptr);
+        QCOMPARE(filters, Strings({"Bowls results (*.BWL)", "Bowls results text (*.BWT)"}));
+        QVERIFY(!native && openFits && readOnlyBox);
+        QCOMPARE(choice.path, club);
+        QVERIFY(choice.readOnly);
+
+        bool confirms = false, saveFits = false;
+        QString openedIn;
+        WhenUp([&](QFileDialog& d) {
+            saveFits = ColumnsFit(d);
+            openedIn = d.directory().absolutePath();
+            confirms = !d.testOption(QFileDialog::DontConfirmOverwrite) &&
+                       d.acceptMode() == QFileDialog::AcceptSave;
+            d.selectFile(folder + u"/new"_s);
+            static_cast<QDialog&>(d).accept();
+        });
+        QCOMPARE(dialogs.ChooseSaveFile(nullptr), folder + u"/new.bwl"_s);
+        QVERIFY(confirms && saveFits);
+        QCOMPARE(openedIn, folder);
+
+        WhenUp([](QFileDialog& d) { d.reject(); });
+        QVERIFY(dialogs.ChooseSaveFile(nullptr).isEmpty());
+        WhenUp([](QFileDialog& d) { d.reject(); });
+        const FileDialogs::OpenChoice cancelled = dialogs.ChooseOpenFile(nullptr);
+        QVERIFY(cancelled.path.isEmpty() && !cancelled.readOnly);
     }
 };
 

@@ -117,7 +117,6 @@ private slots:
     {
         QFETCH(int, players);
         QFETCH(QString, typed);
-        QFETCH(QString, message);
         TemporarySettings settings;
         Shell shell;
         ScriptedMessages messages(shell);
@@ -125,7 +124,7 @@ private slots:
         RegisterPlayerDialog reg(shell, *s, nullptr);
         QTest::keyClicks(reg.NameField(), typed);
         reg.OkButton()->click();
-        QCOMPARE(QString::fromStdString(messages.shown.at(0).text), message);
+        QTEST(messages.Last(), "message");
         QCOMPARE(reg.result(), 0);
         QCOMPARE(reg.NameField()->text(), typed); // left to correct
         QCOMPARE(int(s->players.size()), players);
@@ -169,8 +168,6 @@ private slots:
     // and as an HTML table.
     void copy()
     {
-        TemporarySettings settings;
-        Shell shell;
         FakeHost host;
         SeasonPtr s = MakeSeason(3, 2);
         TeamSummaryDialog dialog(*s, host, nullptr);

@@ -302,24 +302,48 @@ private slots:
         QVERIFY(!w.S().modified);
     }
 
-    // The font command stores the chosen face, weight, italic and character
-    // height and remakes the grid's fonts; cancelled, it changes nothing.
+    // OK at once in the platform's font dialog stores nothing, even when the
+    // stored face is one this platform draws with a substitute; nor does
+    // Cancel. A choice stores the face, weight, italic and character height
+    // and remakes the grid's fonts.
+    void fontCommand_data()
+    {
+        QTest::addColumn<int>("height");
+        for (int height : {-40, -39, -35, -71, 50})
+            QTest::addRow("%d", height) << height;
+    }
     void fontCommand()
     {
+        QFETCH(int, height);
+        QVERIFY(WriteTextSetting(kSettingsKey, kFontNameSetting, "Times New Roman"));
+        QVERIFY(WriteNumberSetting(kSettingsKey, kFontHeightSetting, height));
         Shell shell;
+        shell.gridFonts = CreateGridFonts();
+        QString shownFamily;
         QFont offered;
         std::optional<QFont> chosen;
-        shell.fontChooser = [&](const QFont& initial, QWidget*) {
-            offered = initial;
-            return chosen;
+        bool cancel = false;
+        shell.fontChooser = [&](const QFont& initial, QWidget* owner) {
+            QFontDialog dialog(owner);
+            dialog.setOption(QFontDialog::DontUseNativeDialog);
+            dialog.setCurrentFont(offered = initial);
+            shownFamily = dialog.currentFont().family();
+            return cancel ? std::nullopt : chosen ? chosen : dialog.currentFont();
         };
         Window w(shell, MakeSeason(3, 3));
+        for (int i = 0; i < 3; ++i)
+            w.window.Command(Command::Font);
+        cancel = true;
         w.window.Command(Command::Font);
-        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontHeightSetting, 12345), 12345);
-        QCOMPARE(shell.gridFonts.height, -40);
-        // The stored 4 mm character height is offered as 11.34 points.
-        QCOMPARE(qRound(offered.pointSizeF() * 100), 1134);
+        QCOMPARE(shownFamily,
+                 QFontInfo(MakeGridFont(shell.gridFonts, FontRole::Main, 1.0, nullptr)).family());
+        QCOMPARE(ReadTextSetting(kSettingsKey, kFontNameSetting, "", 32), "Times New Roman");
+        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0), height);
+        QVERIFY(shell.gridFonts.face == "Times New Roman" && shell.gridFonts.height == height);
+        // A 4 mm character height is offered as 11.34 points.
+        QVERIFY(height != -40 || qRound(offered.pointSizeF() * 100) == 1134);
 
+        cancel = false;
         chosen = QFont(u"Liberation Sans"_s, 18, QFont::Bold, true);
         w.S().layoutChanged = false;
         w.window.Command(Command::Font);
@@ -330,42 +354,8 @@ private slots:
                              ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0),
                              shell.gridFonts.height}),
                  QList<int>({700, 1, -64, -64}));
-        QCOMPARE(shell.gridFonts.face, "Liberation Sans");
-        QVERIFY(shell.gridFonts.italic);
+        QVERIFY(shell.gridFonts.face == "Liberation Sans" && shell.gridFonts.italic);
         QVERIFY(w.S().layoutChanged);
-    }
-
-    // OK at once in the platform's dialog stores nothing, even when the stored
-    // face is one this platform draws with a substitute.
-    void fontDialogOkWithoutAChangeStoresNothing_data()
-    {
-        QTest::addColumn<int>("height");
-        for (int height : {-40, -39, -35, -71, 50})
-            QTest::addRow("%d", height) << height;
-    }
-    void fontDialogOkWithoutAChangeStoresNothing()
-    {
-        QFETCH(int, height);
-        QVERIFY(WriteTextSetting(kSettingsKey, kFontNameSetting, "Times New Roman"));
-        QVERIFY(WriteNumberSetting(kSettingsKey, kFontHeightSetting, height));
-        Shell shell;
-        shell.gridFonts = CreateGridFonts();
-        QString shownFamily;
-        shell.fontChooser = [&](const QFont& initial, QWidget* owner) {
-            QFontDialog dialog(owner);
-            dialog.setOption(QFontDialog::DontUseNativeDialog);
-            dialog.setCurrentFont(initial);
-            shownFamily = dialog.currentFont().family();
-            return std::optional<QFont>(dialog.currentFont());
-        };
-        Window w(shell, MakeSeason(3, 3));
-        for (int i = 0; i < 3; ++i)
-            w.window.Command(Command::Font);
-        QCOMPARE(shownFamily,
-                 QFontInfo(MakeGridFont(shell.gridFonts, FontRole::Main, 1.0, nullptr)).family());
-        QCOMPARE(ReadTextSetting(kSettingsKey, kFontNameSetting, "", 32), "Times New Roman");
-        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0), height);
-        QVERIFY(shell.gridFonts.face == "Times New Roman" && shell.gridFonts.height == height);
     }
 };
 
