@@ -8,11 +8,6 @@
 
 namespace {
 
-bool Enabled(FrameMenus* menus, int command)
-{
-    return menus->Items(command).first()->isEnabled();
-}
-
 // Right-clicks at point and returns the popup menu's items (empty: none
 // shown); then picks command from it when one is given.
 QStringList RightClick(QWidget* window, QPoint point, int command = 0)
@@ -81,22 +76,23 @@ private slots:
         ResultsWindow* w = f.Open();
         QVERIFY(f.frame.ShowsFullMenu() && f.frame.menuBar()->actions().size() > basic);
         FrameMenus* m = f.frame.Menus();
+        const auto Enabled = [m](int command) { return m->Items(command).first()->isEnabled(); };
         for (int select : {-1, 1, 0}) { // nothing, a fixture, a player
             w->Select(select == 1 ? 1 : -1, select == 0 ? 0 : -1);
             for (int command : {Command::EditFixture, Command::InsertFixtureBefore,
                                 Command::InsertFixtureAfter, Command::DeleteFixture})
-                QCOMPARE(Enabled(m, command), select == 1);
-            QCOMPARE(Enabled(m, Command::EditPlayer), select == 0);
-            QVERIFY(Enabled(m, Command::Save) && Enabled(m, Command::RegisterPlayer));
+                QCOMPARE(Enabled(command), select == 1);
+            QCOMPARE(Enabled(Command::EditPlayer), select == 0);
+            QVERIFY(Enabled(Command::Save) && Enabled(Command::RegisterPlayer));
         }
         w->Select(0, -1);
         f.Open(); // another window, nothing selected: its own state shows
-        QVERIFY(!Enabled(m, Command::DeleteFixture));
+        QVERIFY(!Enabled(Command::DeleteFixture));
         f.frame.Command(Command::TileVertically);
         w->repaint();
         const Rect h = w->Layout().fixtureHeaderRect, n = w->Layout().nameColumnRect;
         QVERIFY(RightClick(w, QPoint(n.left + 2, n.top + 2)).isEmpty());
-        QVERIFY(w->hasFocus() && Enabled(m, Command::DeleteFixture));
+        QVERIFY(w->hasFocus() && Enabled(Command::DeleteFixture));
         QCOMPARE(w->GetSeason()->selectedFixture, 0);
         f.shell.Dialogs().PresetOpen(f.Copy("tameside-pairs.bwl", "popup.bwl"));
         const struct {
@@ -116,32 +112,6 @@ private slots:
         for (ResultsWindow* each : f.frame.ResultsWindows())
             QVERIFY(each->parentWidget()->close());
         QTRY_COMPARE(f.frame.menuBar()->actions().size(), basic);
-    }
-
-    // Closing the frame, or the end of the session, asks about every
-    // unsaved season and keeps the windows that refuse.
-    void closeAllAsksEveryWindow_data()
-    {
-        QTest::addColumn<bool>("endSession");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("ends");
-        QTest::newRow("close, cancel keeps it") << false << int(Answer::Cancel) << false;
-        QTest::newRow("session, cancel stops it") << true << int(Answer::Cancel) << false;
-        QTest::newRow("session, no lets it end") << true << int(Answer::No) << true;
-    }
-    void closeAllAsksEveryWindow()
-    {
-        QFETCH(bool, endSession);
-        QFETCH(int, answer);
-        QFETCH(bool, ends);
-        Frame f;
-        ResultsWindow* keep = f.Open();
-        keep->GetSeason()->modified = true;
-        f.Open(2, f.settings.Path("b.bwl"));
-        f.messages.answers.push_back(static_cast<Answer>(answer));
-        QCOMPARE(endSession ? f.frame.QueryEndSession() : f.frame.close(), ends);
-        QCOMPARE(f.frame.ResultsWindows(), ends ? QList<ResultsWindow*>{} : QList{keep});
-        QCOMPARE(f.messages.shown.size(), std::size_t{1});
     }
 
     void startupFileRules_data()
@@ -166,8 +136,7 @@ private slots:
 
     // The start-up file opens once the event loop runs, in a maximised
     // window. A text season is imported: untitled, yet remembered. A missing
-    // file is reported. Closing the frame closes the help and stores the
-    // recent files.
+    // file is reported.
     void openingFiles()
     {
         Frame f;
@@ -214,12 +183,24 @@ private slots:
         QCOMPARE(f.frame.ResultsWindows().size(), 4);
         QCOMPARE(f.messages.shown.size(), std::size_t(1));
 
+        // Closing the frame, or the end of the session, asks about every
+        // unsaved season and keeps the windows that refuse.
+        for (ResultsWindow* each : f.frame.ResultsWindows())
+            each->GetSeason()->modified = false;
+        ResultsWindow* keep = f.frame.ActiveResultsWindow();
+        keep->GetSeason()->modified = true;
+        f.messages.answers = {Answer::Cancel, Answer::Cancel, Answer::No};
+        QVERIFY(!f.frame.close());
+        QCOMPARE(f.frame.ResultsWindows(), QList{keep});
+        QVERIFY(!f.frame.QueryEndSession());
+        QCOMPARE(f.frame.ResultsWindows(), QList{keep});
+        QVERIFY(f.frame.QueryEndSession() && f.frame.ResultsWindows().isEmpty());
+        QCOMPARE(f.messages.shown.size(), std::size_t(4));
+        // The help closes with the frame, which stores the recent files.
         f.frame.Command(Command::Help);
         QPointer<HelpWindow> help = f.shell.Help();
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->CurrentPage(), HelpWindow::ContentsPage());
-        for (ResultsWindow* each : f.frame.ResultsWindows())
-            each->GetSeason()->modified = false;
         QVERIFY(f.frame.close());
         QVERIFY(!help);
         QCOMPARE(ReadTextSetting(kSettingsKey, "File1", "", 1024), copy.toStdString());

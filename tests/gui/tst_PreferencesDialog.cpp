@@ -4,42 +4,6 @@
 #include "gui/HelpWindow.h"
 #include "gui/PreferencesDialog.h"
 
-namespace {
-
-// A dialog opened on known values whose writes are recorded ("Name=value"
-// each); the write numbered failAt (from 1) fails.
-struct OpenDialog {
-    OpenDialog()
-    {
-        shell.preferences.minGames = 3;
-        shell.preferences.homeOnLeftScreen = 0;
-        shell.preferences.homeOnLeftPrinter = 1;
-        shell.preferences.highlightLosses = 32; // box 358 ticked
-        dialog = std::make_unique<PreferencesDialog>(shell, nullptr);
-        dialog->SetNumberWriter([this](std::string_view name, std::int32_t value) {
-            writes << QStringLiteral("%1=%2")
-                          .arg(QString::fromUtf8(name.data(), qsizetype(name.size())))
-                          .arg(value);
-            return writes.size() != failAt;
-        });
-    }
-    void Ok(const QString& minGames, const QList<int>& toggled, bool cancel = false)
-    {
-        dialog->MinGamesEdit()->clear();
-        QTest::keyClicks(dialog->MinGamesEdit(), minGames);
-        for (int control : toggled)
-            dialog->Box(control)->click();
-        cancel ? dialog->reject() : dialog->OkButton()->click();
-    }
-    Shell shell;
-    ScriptedMessages messages{shell};
-    std::unique_ptr<PreferencesDialog> dialog;
-    QStringList writes;
-    qsizetype failAt = 0;
-};
-
-} // namespace
-
 class TestPreferencesDialog : public QObject {
     Q_OBJECT
 
@@ -86,22 +50,37 @@ private slots:
         QFETCH(int, failAt);
         QFETCH(QStringList, writes);
         QFETCH(QString, message);
-        OpenDialog f;
-        f.failAt = failAt;
-        f.Ok(minGames, toggled, failAt < 0);
+        // The dialog opens on known values; its writes are recorded.
+        Shell shell;
+        ScriptedMessages messages(shell);
+        shell.preferences.minGames = 3;
+        shell.preferences.homeOnLeftScreen = 0;
+        shell.preferences.homeOnLeftPrinter = 1;
+        shell.preferences.highlightLosses = 32; // box 358 ticked
+        PreferencesDialog dialog(shell, nullptr);
+        QStringList written;
+        dialog.SetNumberWriter([&](std::string_view name, std::int32_t value) {
+            written << u"%1=%2"_s.arg(QString::fromUtf8(name.data(), qsizetype(name.size())))
+                           .arg(value);
+            return written.size() != failAt;
+        });
+        dialog.MinGamesEdit()->clear();
+        QTest::keyClicks(dialog.MinGamesEdit(), minGames);
+        for (int control : toggled)
+            dialog.Box(control)->click();
+        failAt < 0 ? dialog.reject() : dialog.OkButton()->click();
         const bool accepted = message.isEmpty() && failAt >= 0;
-        QCOMPARE(f.writes, writes);
-        QCOMPARE(f.messages.Last(), message);
-        QCOMPARE(f.dialog->result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(f.dialog->Changed(), accepted && !writes.isEmpty());
-        QCOMPARE(f.shell.preferences.minGames,
-                 accepted ? f.dialog->MinGamesEdit()->text().toUInt() : 3u);
-        QCOMPARE(f.shell.preferences.homeOnLeftScreen,
-                 accepted ? f.dialog->Box(351)->isChecked() : 0u);
+        QCOMPARE(written, writes);
+        QCOMPARE(messages.Last(), message);
+        QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(dialog.Changed(), accepted && !writes.isEmpty());
+        QCOMPARE(shell.preferences.minGames,
+                 accepted ? dialog.MinGamesEdit()->text().toUInt() : 3u);
+        QCOMPARE(shell.preferences.homeOnLeftScreen, accepted ? dialog.Box(351)->isChecked() : 0u);
         if (!accepted)
-            QCOMPARE(f.shell.preferences.highlightLosses, 32u);
+            QCOMPARE(shell.preferences.highlightLosses, 32u);
         if (failAt > 0)
-            QCOMPARE(f.messages.shown[0].icon, MessageIcon::Exclamation);
+            QCOMPARE(messages.shown[0].icon, MessageIcon::Exclamation);
     }
 
     // The real store: a failure to write it is shown and keeps the old
