@@ -50,10 +50,8 @@ public:
     {
         shell.SetMessagePresenter([this](const ShellMessage& m) {
             shown.push_back(m);
-            if (m.buttons == Buttons::Ok)
-                return Answer::Ok;
-            if (answers.empty())
-                return m.defaultAnswer;
+            if (m.buttons == Buttons::Ok || answers.empty())
+                return m.buttons == Buttons::Ok ? Answer::Ok : m.defaultAnswer;
             const Answer a = answers.front();
             answers.pop_front();
             return a;

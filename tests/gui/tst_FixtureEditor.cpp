@@ -133,14 +133,12 @@ private slots:
         QVERIFY(read);
         QStringList rows;
         for (const Game& g : read->FixtureAt(1)->games)
-            rows << u"%1 %2 %3-%4 %5"_s
-                        .arg(QChar(g.state == Played         ? u'P'
-                                   : g.state == PlayerAbsent ? u'A'
-                                                             : u'?'))
-                        .arg(QString::fromStdString(g.player ? g.player->name : std::string("-")))
-                        .arg(g.scoreFor)
-                        .arg(g.scoreAgainst)
-                        .arg(QString::fromStdString(g.opponent));
+            rows << QString::asprintf("%c %s %d-%d %s",
+                                      "?PA"[g.state == Played         ? 1
+                                            : g.state == PlayerAbsent ? 2
+                                                                      : 0],
+                                      g.player ? g.player->name.c_str() : "-", g.scoreFor,
+                                      g.scoreAgainst, g.opponent.c_str());
         QCOMPARE(rows, Strings({"P Player 3 5-21 Opp 0", "P Player 4 6-21 Opp 1",
                                 "P Player 5 7-21 Opp 2", "A - 0-21 Nobody"}));
         QCOMPARE(read->FixtureAt(1)->result, 3u);
