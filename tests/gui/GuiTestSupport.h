@@ -32,10 +32,9 @@ class TemporarySettings {
 public:
     TemporarySettings()
     {
-        SetSettingsStore(std::make_unique<SettingsStore>(UserRoot(), Path("machine")));
+        SetSettingsStore(std::make_unique<SettingsStore>(Path("user"), Path("machine")));
     }
     ~TemporarySettings() { SetSettingsStore(nullptr); }
-    QString UserRoot() const { return Path("user"); }
     QString Path(QAnyStringView name) const { return dir_.filePath(name.toString()); }
 
 private:

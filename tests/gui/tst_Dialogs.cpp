@@ -147,9 +147,8 @@ private slots:
         });
         window->Command(Command::EditTeam);
         QCOMPARE(f.messages.shown.size(), std::size_t(1));
-        QCOMPARE(season.teamName, "Renamed");
+        QVERIFY(season.teamName == "Renamed" && season.modified);
         QCOMPARE(window->windowTitle(), u"Renamed"_s);
-        QVERIFY(season.modified);
     }
 
     // The register's whole round: two names with "OK and next", a rename, a
@@ -180,8 +179,7 @@ private slots:
         RenamePlayerDialog rename(shell, s, *anne, &window);
         rename.NameCombo()->setEditText(u"Ann Brown"_s);
         rename.OkButton()->click();
-        QCOMPARE(rename.result(), int(QDialog::Accepted));
-        QCOMPARE(rename.Survivor(), anne);
+        QVERIFY(rename.result() == QDialog::Accepted && rename.Survivor() == anne);
         QCOMPARE(s.selectedPlayer, Row(s, "Ann Brown"));
 
         // Player 3 into Player 1, who played beside him, is refused; into Ann
@@ -258,25 +256,23 @@ private slots:
         p.broughtAgainst = 4;
         {
             PlayerSummaryDialog dialog(shell, *s, p, nullptr);
-            const auto edit = [&](auto box) {
-                return dialog.BroughtForwardBox(box)->template findChild<QLineEdit*>();
-            };
-            QLineEdit* against = edit(PlayerSummaryDialog::AgainstBox);
-            QCOMPARE(edit(PlayerSummaryDialog::ForBox)->text(), u"5000"_s);
+            QLineEdit* against =
+                dialog.BroughtForwardBox(PlayerSummaryDialog::AgainstBox)->findChild<QLineEdit*>();
+            QCOMPARE(dialog.BroughtForwardBox(PlayerSummaryDialog::ForBox)
+                         ->findChild<QLineEdit*>()
+                         ->text(),
+                     u"5000"_s);
             const QColor normal = against->palette().color(QPalette::Base);
             against->setText(u"x"_s);
             QVERIFY(against->palette().color(QPalette::Base) != normal);
             dialog.accept();
-            QCOMPARE(dialog.result(), 0);
-            QVERIFY(!dialog.Changed() && !s->modified);
+            QVERIFY(dialog.result() == 0 && !dialog.Changed() && !s->modified);
             against->setText(u"-12"_s);
             QCOMPARE(against->palette().color(QPalette::Base), normal);
             dialog.accept();
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QVERIFY(dialog.Changed() && s->modified);
+            QVERIFY(dialog.result() == QDialog::Accepted && dialog.Changed() && s->modified);
         }
-        QCOMPARE(p.broughtFor, 5000);
-        QCOMPARE(p.broughtAgainst, -12);
+        QVERIFY(p.broughtFor == 5000 && p.broughtAgainst == -12);
     }
 
     // Copy puts the header and the selected rows on the clipboard, as text
@@ -297,8 +293,7 @@ private slots:
         QCOMPARE(lines[0], u"Date\tHome\tH\tA\tAway"_s);
         QCOMPARE(lines[1].split(u'\t').size(), 5);
         QCOMPARE(lines[2].split(u'\t')[0], list->topLevelItem(2)->text(0));
-        QVERIFY(data->html().contains(u"<th>Home</th>"_s));
-        QCOMPARE(data->html().count(u"<tr>"_s), 3);
+        QVERIFY(data->html().contains(u"<th>Home</th>"_s) && data->html().count(u"<tr>"_s) == 3);
     }
 
     // What OK writes after the user's changes, in order, and what the
@@ -381,8 +376,8 @@ private slots:
     void preferencesStore()
     {
         TemporarySettings settings;
-        QVERIFY(QDir().mkpath(settings.UserRoot()));
-        QFile blocker(settings.UserRoot() + u"/Orvane"_s); // a file where its folder should be
+        QVERIFY(QDir().mkpath(settings.Path("user")));
+        QFile blocker(settings.Path("user") + u"/Orvane"_s); // a file where its folder should be
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         Shell shell;
         ScriptedMessages messages(shell);

@@ -123,8 +123,7 @@ private slots:
             done = true;
         });
         window.Command(Command::EditFixture);
-        QVERIFY(done);
-        QVERIFY(messages.shown.empty());
+        QVERIFY(done && messages.shown.empty());
         window.Command(Command::Save);
         QVERIFY(!window.GetSeason()->modified);
 
