@@ -98,7 +98,6 @@ SystemTime DateToSystemTime(std::time_t date)
     st.hour = static_cast<std::uint16_t>(tm.tm_hour);
     st.minute = static_cast<std::uint16_t>(tm.tm_min);
     st.second = static_cast<std::uint16_t>(tm.tm_sec);
-    st.milliseconds = 0;
     return st;
 }
 

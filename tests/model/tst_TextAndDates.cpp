@@ -84,6 +84,7 @@ std::string Formats()
                                     {"Superleague", "Divisions 3"},
                                     {"Caf\xE9league", "North-Division"},
                                     {"Inter-League", "Division-2"},
+                                    {"Vale Beague", "Xivision 3"},
                                     {"", ""}}) {
         s.leagueName = league;
         s.division = division;
