@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kLargestScore = 32767;
-
 bool AllDigits(std::string_view text)
 {
     return !text.empty() &&
