@@ -4,6 +4,7 @@
 #include "gui/CommandLine.h"
 #include "gui/FrameMenus.h"
 #include "gui/HelpWindow.h"
+#include "gui/ProgramIcon.h"
 #include "gui/RecentFiles.h"
 
 namespace {
@@ -227,6 +228,9 @@ private slots:
             sub << w.last()->parentWidget();
         };
         open();
+        // Our own icon, not the toolkit's, on the frame and on each window.
+        for (const QWidget* each : {static_cast<QWidget*>(&f.frame), sub[0]})
+            QCOMPARE(each->windowIcon().cacheKey(), ProgramIcon().cacheKey());
         QVERIFY(sub[0]->isMaximized());
         sub[0]->showNormal();
         QVERIFY(usable(w[0]));

@@ -447,26 +447,6 @@ private slots:
         QVERIFY(back);
         QCOMPARE(QString::fromStdString(back->filePath), absolute);
     }
-
-    // A good text file gives an untitled season and joins the recent files.
-    void textImportThroughOpen()
-    {
-        QTemporaryDir dir;
-        FakeHost host;
-        const QString good = dir.filePath(QStringLiteral("club.bwt"));
-        QVERIFY(WriteRaw(good,
-                         "[Club]\n\"Riverside BC\" \"District\" \"Two\" \"1\" \"1\" "
-                         "\"Aggregate\"\n[Players]\n\"A. Brown\"\n[Matches]\n\"home\" "
-                         "\"Hillside\" \"3/5/2008\"\n\"A. Brown\" \"21\" \"E. Fox\" \"15\"\n"));
-        const SeasonPtr season = OpenSeasonPath(host, good, false);
-        QVERIFY(season);
-        QVERIFY(host.messages.empty());
-        QVERIFY(season->untitled);
-        QCOMPARE(season->teamName, std::string("Riverside BC"));
-        QCOMPARE(season->matchesWon, 1);
-        QCOMPARE(host.recentFiles, std::vector<std::string>{PathToSeasonText(good)});
-        QCOMPARE(host.waitDepth, 0);
-    }
 };
 
 TESSEL_TEST(TestSeasonFiles)
