@@ -360,6 +360,16 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString club = folder + u"/club.bwl"_s;
         QVERIFY(QFile(club).open(QIODevice::WriteOnly));
+        {
+            // At start-up they begin where the most recent season lives.
+            QVERIFY(WriteTextSetting(kSettingsKey, "File1", club.toStdString()));
+            Shell shell;
+            FrameWindow frame(shell);
+            QString shown;
+            WhenUp([&](QFileDialog& d) { shown = d.directory().absolutePath(); });
+            shell.Dialogs().ChooseOpenFile(nullptr);
+            QCOMPARE(shown, folder);
+        }
         FileDialogs dialogs;
         QStringList filters;
         bool native = true, openFits = false, readOnlyBox = false;
