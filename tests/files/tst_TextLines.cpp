@@ -57,10 +57,11 @@ private slots:
             {"Caf%E9", "Caf\xE9"},
             {"AB%00CD", "AB"},
             {"  A   B  ", "A B"},
-            {"%20%20", "  "}, // squeezed before unescaping
-            {"\\%41", "A"},   // backslash before percent
-            {"%5Ct", "\\t"},  // a percent escape makes no backslash escape
-            {"%2541", "%41"}, // nor is it scanned again
+            {"\tA\v\fB\r\n", "A B"}, // every kind of blank
+            {"%20%20", "  "},        // squeezed before unescaping
+            {"\\%41", "A"},          // backslash before percent
+            {"%5Ct", "\\t"},         // a percent escape makes no backslash escape
+            {"%2541", "%41"},        // nor is it scanned again
             {" ", " "},
             {"  ", ""},
             {"A\xA0"
