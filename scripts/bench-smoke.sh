@@ -13,7 +13,7 @@ cmake --build "$BUILD"
 export TZ=Europe/London QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 found=0
 for bench in "$BUILD"/bench/bench_*; do
-    [ -x "$bench" ] || continue
+    [ -f "$bench" ] && [ -x "$bench" ] || continue
     found=1
     echo "== $(basename "$bench")"
     "$bench" --benchmark_min_time=0.01
