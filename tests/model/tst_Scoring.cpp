@@ -189,6 +189,8 @@ private slots:
         SetGame(*f, 3, season->players[1].get(), 21, 10);
         f->games[3].playerId = 0; // stale id: the pointer decides
         SetGame(*f, 4, nullptr, 21, 10);
+        ScoreFixture(*season, *f, nullptr, false); // the editor's running totals credit nobody
+        out += "== walkovers, totals only\n" + DumpSeason(*season);
         ScoreFixture(*season, *f, nullptr, true);
         out += "== walkovers and credits\n" + DumpSeason(*season);
 
