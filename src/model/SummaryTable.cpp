@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Text.h"
+
 namespace {
 
 std::string Flattened(const std::string& cell)
@@ -16,27 +18,7 @@ std::string Escaped(const std::string& cell)
 {
     std::string out;
     out.reserve(cell.size());
-    for (char c : Flattened(cell)) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
+    AppendHtmlEscaped(out, Flattened(cell));
     return out;
 }
 

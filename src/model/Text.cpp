@@ -161,3 +161,28 @@ std::string TrimBlanks(std::string_view text)
     const auto last = text.find_last_not_of(' ');
     return std::string(text.substr(first, last - first + 1));
 }
+
+void AppendHtmlEscaped(std::string& out, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
+        }
+    }
+}

@@ -42,3 +42,7 @@ int CompareIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Appends the UTF-8 form of a code point (U+FFFD for one that cannot be
 // encoded: a surrogate or beyond U+10FFFF).
 void AppendUtf8(std::string& out, char32_t codePoint);
+
+// Appends text with the characters HTML gives a meaning to (& < > " ') as
+// character references.
+void AppendHtmlEscaped(std::string& out, std::string_view text);

@@ -63,36 +63,11 @@ footer { margin-top: 2rem; font-size: .85rem; color: #444; }
 }
 )";
 
-void AppendEscaped(std::string& out, std::string_view utf8)
-{
-    for (char c : utf8) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
 // UTF-8 text of the program's own (month names, labels) as HTML text.
 std::string Esc(std::string_view utf8)
 {
     std::string out;
-    AppendEscaped(out, utf8);
+    AppendHtmlEscaped(out, utf8);
     return out;
 }
 
@@ -388,7 +363,7 @@ std::string HtmlText(const std::string& cp1252)
         if ((c < 0x20 && c != '\t' && c != '\n') || (c >= 0x7F && c < 0xA0)) {
             out += "\xEF\xBF\xBD";
         } else if (c < 0x80) {
-            AppendEscaped(out, std::string_view(reinterpret_cast<const char*>(&byte), 1));
+            AppendHtmlEscaped(out, std::string_view(reinterpret_cast<const char*>(&byte), 1));
         } else {
             AppendUtf8(out, c);
         }
