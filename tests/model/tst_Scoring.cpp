@@ -51,9 +51,10 @@ void PlayGames(Season& season, const QStringList& games)
     }
 }
 
-Player& Add(Season& season, const QString& spec) // "name:appearances:played:won:measure[:group]"
+// A player from "name:appearances:played:won:measure[:group]".
+Player& Add(Season& season, const QString& fields)
 {
-    const QStringList f = spec.split(u':');
+    const QStringList f = fields.split(u':');
     auto player = std::make_unique<Player>();
     player->id = std::uint16_t(season.players.size());
     player->name = f[0].toStdString();
@@ -297,8 +298,8 @@ private slots:
             host.minGames = minGames;
             Season season;
             season.scheme.flags = flags;
-            for (const QString& spec : players.split(u','))
-                Add(season, spec);
+            for (const QString& fields : players.split(u','))
+                Add(season, fields);
             season.selectedPlayer = 0; // the selection follows the first player
             SortPlayers(season, host, minimum);
             out += players.left(12).toStdString() + "... " + std::to_string(flags) + " " +
