@@ -1,14 +1,12 @@
 #include "support/TestRegistry.h"
 
 #include "GuiTestSupport.h"
-#include "gui/HelpWindow.h"
 #include "gui/PreferencesDialog.h"
 #include "gui/dialogs/FixtureListDialog.h"
 #include "gui/dialogs/PlayerSummaryDialog.h"
 #include "gui/dialogs/RegisterPlayerDialog.h"
 #include "gui/dialogs/RenamePlayerDialog.h"
 #include "gui/dialogs/TeamOptionsDialog.h"
-#include "gui/dialogs/TeamSummaryDialog.h"
 #include "model/Dates.h"
 
 namespace {
@@ -125,32 +123,6 @@ private slots:
         QVERIFY(f.frame.ResultsWindows().isEmpty());
     }
 
-    // Edit team: a new team name retitles the window; a declined scheme
-    // change stores nothing, names included.
-    void editTeam()
-    {
-        Frame f;
-        ResultsWindow* window = f.Open();
-        Season& season = *window->GetSeason();
-        const std::string oldName = season.teamName;
-        f.messages.answers = {Answer::No};
-        WhenShown<TeamOptionsDialog>([&](TeamOptionsDialog& team) {
-            QCOMPARE(team.SchemeList()->currentText(), u"Aggregate"_s);
-            QVERIFY(team.EnterFixturesButton()->isHidden());
-            Press({Qt::CTRL | Qt::Key_A, u"Renamed"_s});
-            team.SchemeList()->setCurrentText(u"Aggregate 15"_s);
-            Press({Qt::Key_Return}); // declined: the dialog stays
-            QVERIFY(team.isVisible());
-            QCOMPARE(season.teamName, oldName);
-            team.SchemeList()->setCurrentText(u"Aggregate"_s);
-            Press({Qt::Key_Return});
-        });
-        window->Command(Command::EditTeam);
-        QCOMPARE(f.messages.shown.size(), std::size_t(1));
-        QVERIFY(season.teamName == "Renamed" && season.modified);
-        QCOMPARE(window->windowTitle(), u"Renamed"_s);
-    }
-
     // The register's whole round: two names with "OK and next", a rename, a
     // merge, a delete, then the file saved and read back.
     void registerRenameMergeDelete()
@@ -216,33 +188,6 @@ private slots:
         QCOMPARE(Roster(*back), Strings({"Ann Brown 3", "Player 1 3", "Player 2 3", "Player 4 3"}));
     }
 
-    void registerRefusals_data()
-    {
-        QTest::addColumn<int>("players");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("the 201st") << 200 << "New"
-                                   << "A season cannot hold more than 200 players";
-        QTest::newRow("already registered") << 3 << "Player 2"
-                                            << "Player 2 is already registered";
-    }
-    void registerRefusals()
-    {
-        QFETCH(int, players);
-        QFETCH(QString, typed);
-        TemporarySettings settings;
-        Shell shell;
-        ScriptedMessages messages(shell);
-        SeasonPtr s = MakeSeason(1, players);
-        RegisterPlayerDialog reg(shell, *s, nullptr);
-        QTest::keyClicks(reg.NameField(), typed);
-        reg.OkButton()->click();
-        QTEST(messages.Last(), "message");
-        QCOMPARE(reg.result(), 0);
-        QCOMPARE(reg.NameField()->text(), typed); // left to correct
-        QCOMPARE(int(s->players.size()), players);
-    }
-
     // A stored figure beyond the arrows' range survives OK; a field that
     // holds no number keeps the dialog open and the stored value.
     void playerBroughtForward()
@@ -273,27 +218,6 @@ private slots:
             QVERIFY(dialog.result() == QDialog::Accepted && dialog.Changed() && s->modified);
         }
         QVERIFY(p.broughtFor == 5000 && p.broughtAgainst == -12);
-    }
-
-    // Copy puts the header and the selected rows on the clipboard, as text
-    // and as an HTML table.
-    void teamSummaryCopy()
-    {
-        FakeHost host;
-        SeasonPtr s = MakeSeason(3, 2);
-        TeamSummaryDialog dialog(*s, host, nullptr);
-        QTreeWidget* list = dialog.ListWidget();
-        QCOMPARE(list->topLevelItemCount(), 3);
-        list->topLevelItem(2)->setSelected(true);
-        list->topLevelItem(0)->setSelected(true);
-        dialog.Copy()->click();
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        const QStringList lines = data->text().split(u"\r\n"_s);
-        QCOMPARE(lines.size(), 3);
-        QCOMPARE(lines[0], u"Date\tHome\tH\tA\tAway"_s);
-        QCOMPARE(lines[1].split(u'\t').size(), 5);
-        QCOMPARE(lines[2].split(u'\t')[0], list->topLevelItem(2)->text(0));
-        QVERIFY(data->html().contains(u"<th>Home</th>"_s) && data->html().count(u"<tr>"_s) == 3);
     }
 
     // What OK writes after the user's changes, in order, and what the
@@ -395,25 +319,6 @@ private slots:
         QCOMPARE(stored.minGames, 6u);
         QCOMPARE(stored.highlightLosses, 16u);
         QCOMPARE(stored.homeOnLeftPrinter, 1u);
-    }
-
-    void preferencesHelpByButtonAndF1()
-    {
-        Shell shell;
-        PreferencesDialog dialog(shell, nullptr);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        const QUrl topic(u"qrc:/help/topic15.html"_s);
-        dialog.findChild<QPushButton*>(u"control100"_s)->click();
-        QCOMPARE(shell.Help()->CurrentPage(), topic);
-        shell.ShowHelp(99); // no such topic: the contents
-        QCOMPARE(shell.Help()->CurrentPage(), HelpWindow::ContentsPage());
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QTest::keyClick(&dialog, Qt::Key_F1);
-        QVERIFY(shell.Help());
-        QCOMPARE(shell.Help()->CurrentPage(), topic);
-        QVERIFY(dialog.isVisible());
     }
 };
 

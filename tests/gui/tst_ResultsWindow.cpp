@@ -117,42 +117,6 @@ private slots:
         TESSEL_COMPARE_GOLDEN("gui/navigation-state.txt", out);
     }
 
-    // Beside another control that would take the focus next, Tab still
-    // moves the selection.
-    void tabIsNotTakenByFocusChaining()
-    {
-        Shell shell;
-        QWidget top;
-        auto* layout = new QVBoxLayout(&top);
-        auto* window = new ResultsWindow(shell, MakeSeason(3, 2));
-        layout->addWidget(window);
-        layout->addWidget(new QLineEdit);
-        top.show();
-        QVERIFY(QTest::qWaitForWindowActive(&top));
-        window->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget(), window);
-        QCOMPARE(Selection(*window->GetSeason()), u"f0"_s);
-    }
-
-    // Paths and season names may hold markup characters: a box shows them as
-    // they are.
-    void messageBoxesShowPlainText()
-    {
-        Shell shell;
-        ShellMessage m;
-        m.text = "Cannot write file\n/tmp/<b>Smith & Sons</b>.bwl: No space left on device";
-        QString shown;
-        WhenShown<QMessageBox>([&](QMessageBox& box) {
-            QCOMPARE(box.textFormat(), Qt::PlainText);
-            shown = box.text();
-        });
-        shell.Present(m);
-        QCOMPARE(shown, QString::fromStdString(m.text));
-    }
-
     // Closing a modified season asks; what each answer and save outcome leaves.
     void closeQuery_data()
     {

@@ -1,7 +1,6 @@
 #include "support/TestRegistry.h"
 #include <QtTest>
 
-#include <QFontInfo>
 #include <QImage>
 #include <QPainter>
 
@@ -69,7 +68,6 @@ QRect InkBox(const QImage& image)
 
 Q_DECLARE_METATYPE(Align)
 Q_DECLARE_METATYPE(FontRole)
-Q_DECLARE_METATYPE(PenRole)
 
 class TestPainterSurface : public QObject {
     Q_OBJECT
@@ -203,17 +201,6 @@ private slots:
         QCOMPARE(surface.first, 1.0);
     }
 
-    void positiveHeightIsTheCell()
-    {
-        Canvas cell(10, 10, kOnePixelPerUnit,
-                    GridFontDescription{"Times New Roman", 50, 400, false});
-        QVERIFY(qAbs(cell.surface->Facts().height - 50) <= 1);
-        Canvas em(10, 10, kOnePixelPerUnit,
-                  GridFontDescription{"Times New Roman", -50, 400, false});
-        QCOMPARE(em.surface->FontFor(FontRole::Main).pixelSize(), 50);
-        QVERIFY(em.surface->Facts().height > 52); // the cell is taller than the em
-    }
-
     void dateFontHeight_data()
     {
         QTest::addColumn<int>("height");
@@ -248,16 +235,6 @@ private slots:
         QCOMPARE(b.bottom(), 75);
         QCOMPARE(half.surface->FontFor(FontRole::Main).pixelSize(),
                  20); // fonts shrink with the page
-    }
-
-    void utf8Text()
-    {
-        Canvas canvas(10, 10);
-        PainterSurface& s = *canvas.surface;
-        Extent half;
-        QVERIFY(s.TextExtent("\xC2\xBD", half)); // one "½"
-        const QFontMetricsF metrics(s.FontFor(FontRole::Main), &canvas.image);
-        QCOMPARE(half.width, qRound(metrics.horizontalAdvance(QString(QChar(0xBD)))));
     }
 };
 

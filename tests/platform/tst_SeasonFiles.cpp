@@ -431,22 +431,6 @@ private slots:
         others.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), others);
     }
-
-    void relativePathBecomesAbsolute()
-    {
-        QTemporaryDir dir;
-        const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(dir.path()));
-        const auto restore = qScopeGuard([&] { QDir::setCurrent(before); });
-        FakeHost host;
-        SeasonPtr season = MakeSeason(host);
-        QVERIFY(SaveSeason(host, *season, false, [] { return QStringLiteral("rel.bwl"); }));
-        const QString absolute = QDir(dir.path()).absoluteFilePath(QStringLiteral("rel.bwl"));
-        QCOMPARE(QString::fromStdString(season->filePath), absolute);
-        const SeasonPtr back = OpenSeasonPath(host, QStringLiteral("rel.bwl"), false);
-        QVERIFY(back);
-        QCOMPARE(QString::fromStdString(back->filePath), absolute);
-    }
 };
 
 TESSEL_TEST(TestSeasonFiles)

@@ -224,38 +224,6 @@ private slots:
         QVERIFY(surface.FindText("Page 1 of 3"));
     }
 
-    // A long team name and the league line never overlap: side by side over a wide grid,
-    // one over the other over a narrow one, both above the grid.
-    void headerTextsKeepApart()
-    {
-        for (int fixtures : {12, 1}) {
-            FakeHost host;
-            SeasonPtr season = MakeGridSeason(host, fixtures, 3);
-            season->teamName = "Hartley Green Bowling Club";
-            season->leagueName = "Vale";
-            season->division = "2";
-            RecordingSurface surface;
-            TeamPrintLayout layout;
-            PrintTeamResultsPage(surface, *season, host, Area(277, 190), {}, 1, true, layout);
-            const auto box = [&](const char* text) {
-                const RecordingSurface::Op* op = surface.FindText(text);
-                if (!op)
-                    return QRect();
-                const int width = surface.Width(*op);
-                const int left = op->x1 - (op->align == Align::Centre  ? width / 2
-                                           : op->align == Align::Right ? width
-                                                                       : 0);
-                return QRect(left, op->y1 - surface.Metrics(op->font).height, width,
-                             surface.Metrics(op->font).height);
-            };
-            const QRect team = box("Hartley Green Bowling Club"),
-                        league = box("Vale League, Division 2");
-            QVERIFY(!team.isNull() && !league.isNull() && !team.intersects(league));
-            QCOMPARE(team.top() == league.top(), fixtures == 12);
-            QVERIFY(league.top() >= layout.height - 2 * layout.metrics.pageMargin);
-        }
-    }
-
     // Players who never appeared are left out, unless nobody did.
     void rowsPrinted()
     {
