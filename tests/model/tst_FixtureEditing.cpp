@@ -229,6 +229,14 @@ private slots:
                    std::to_string(e.editing->Registered()) + " players " +
                    std::to_string(e.season->playerCount) + "\n";
         }
+        // Under twin groups a pair's names are looked up in group 2, a single's in group 1.
+        Editor twin({1, -1, 0, 0});
+        twin.season->schemeIndex = kTwinGroupsScheme;
+        for (const char* name : {"Ann", "Bob", "Cy"})
+            RegisterPlayerName(*twin.season, twin.host, name);
+        for (auto [p, name] : {std::pair{0, "Ann"}, {1, "Bob"}, {2, "Ann"}, {3, "Cy"}})
+            twin.Type(p, name, p == 1 ? "" : "21", p == 1 ? "" : "9");
+        out += "twin groups: " + twin.Validated() + "\n";
         Editor e;
         e.season->scheme.flags |= ShowHandicaps;
         e.season->homeHandicap = 5;
