@@ -21,59 +21,6 @@ QRect Geometry(FixtureEditorDialog& d, int id)
 class tst_FixtureEditor : public QObject {
     Q_OBJECT
 private slots:
-    void layout_data()
-    {
-        QTest::addColumn<int>("pointSize");
-        QTest::addColumn<bool>("reversed");
-        for (int size : {8, 14})
-            for (bool reversed : {false, true})
-                QTest::addRow("%dpt %s", size, reversed ? "reversed" : "normal")
-                    << size << reversed;
-    }
-    void layout()
-    {
-        QFETCH(int, pointSize);
-        QFETCH(bool, reversed);
-        TemporarySettings settings;
-        Shell shell;
-        shell.preferences.homeOnLeftScreen = 1;
-        QFont font = QApplication::font();
-        font.setPointSize(pointSize);
-        QApplication::setFont(font);
-
-        SeasonPtr season = MakeSeason(3, 6);
-        // A pair, then two singles.
-        season->groupSpan = {};
-        season->groupSpan[0] = 1;
-        season->groupSpan[1] = -1;
-        season->FixtureAt(0)->venue = reversed ? Away : Home;
-        FixtureEditorDialog d(shell, *season, 0, {});
-        QVERIFY(d.IsOpen());
-        QCOMPARE(d.Reversed(), reversed);
-        d.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&d));
-
-        // Columns left to right on screen: the home side's first.
-        for (int i = 1; i < 6; ++i)
-            QVERIFY(Geometry(d, RowId(0, reversed ? 6 - i : i - 1)).right() <
-                    Geometry(d, RowId(0, reversed ? 5 - i : i)).left());
-        // The pair's boxes and scores centred beside its two players; a
-        // single's beside its one.
-        const int pairMiddle =
-            (Geometry(d, RowId(0, 1)).top() + Geometry(d, RowId(1, 1)).bottom()) / 2;
-        const int singleMiddle = Geometry(d, RowId(2, 1)).center().y();
-        for (int column : {0, 2, 3, 5}) {
-            QVERIFY(qAbs(Geometry(d, RowId(0, column)).center().y() - pairMiddle) <= 1);
-            QVERIFY(qAbs(Geometry(d, RowId(2, column)).center().y() - singleMiddle) <= 1);
-            QVERIFY(!d.Control(RowId(1, column)));
-        }
-        // The totals stand under the score columns.
-        const QRect total = Geometry(d, 408), score = Geometry(d, RowId(0, 2));
-        QCOMPARE(total.center().x() < Geometry(d, 409).center().x(), !reversed);
-        QVERIFY(total.right() >= score.left() && total.left() <= score.right());
-        QApplication::setFont(QFont());
-    }
-
     void rowsScrollOnSmallScreens()
     {
         TemporarySettings settings;

@@ -208,8 +208,8 @@ private slots:
     }
 
     // Results windows open and cascade at a usable size: at least 5 fixture
-    // columns and 10 player rows. Tiling, icons, the window list and the
-    // window keys.
+    // columns and 10 player rows. The window list and the window keys (each
+    // arrangement's geometry is in the layouts' golden file).
     void windows()
     {
         Frame f;
@@ -236,8 +236,6 @@ private slots:
         QVERIFY(usable(w[0]));
         open();
         f.frame.Command(Command::TileVertically);
-        QCOMPARE(sub[0]->height(), sub[1]->height());
-        QVERIFY(sub[0]->geometry().right() < sub[1]->geometry().left());
         // Beside tiled windows a new one still opens usable, on top.
         open();
         QVERIFY(usable(w[2]));
@@ -246,19 +244,11 @@ private slots:
         f.frame.Command(Command::CascadeWindows);
         for (int i = 0; i < 3; ++i) {
             QVERIFY(usable(w[i]));
-            QVERIFY(f.frame.Area()->viewport()->rect().contains(sub[i]->geometry()));
             // Every title stays in sight: the windows step down.
             QVERIFY(i == 0 || sub[i - 1]->y() < sub[i]->y());
         }
-        f.frame.Command(Command::TileHorizontally);
-        QCOMPARE(sub[0]->width(), sub[1]->width());
-        QVERIFY(sub[0]->geometry().bottom() < sub[1]->geometry().top());
-
-        // A minimised window's icon goes to the bottom left; the window list restores it.
+        // The window list restores a minimised window.
         sub[1]->showMinimized();
-        f.frame.Command(Command::ArrangeIcons);
-        QCOMPARE(sub[1]->geometry().bottomLeft(),
-                 QPoint(0, f.frame.Area()->viewport()->rect().bottom()));
         f.frame.Command(Command::WindowListFirst + 1);
         QVERIFY(!sub[1]->isMinimized());
         QCOMPARE(f.frame.ActiveResultsWindow(), w[1]);
