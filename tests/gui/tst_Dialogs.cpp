@@ -166,6 +166,14 @@ private slots:
         QVERIFY(messages.Last().startsWith(u"Cannot rename Player 3 to Player 1\n"));
         QCOMPARE(s.selectedPlayer, Row(s, "Ann Brown"));
 
+        // A summary prints its own player, who is then the window's selection.
+        shell.printDialog = ToPdf(settings.Path("ann.pdf"));
+        PlayerSummaryDialog(shell, s, *anne, &window)
+            .Button(PlayerSummaryDialog::PrintButton)
+            ->click();
+        QCOMPARE(s.selectedPlayer, Row(s, "Ann Brown"));
+        QVERIFY(QFileInfo::exists(settings.Path("ann.pdf")));
+
         // Delete Zed from his summary; the window's selection goes.
         window.Select(-1, Row(s, "Zed"));
         PlayerSummaryDialog summary(shell, s, *s.players[Row(s, "Zed")], &window);

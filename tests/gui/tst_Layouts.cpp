@@ -17,16 +17,20 @@
 
 namespace {
 
+// A widget's own text, cut short, and its name.
 QString Text(const QWidget* w)
 {
-    QString text = w->objectName();
+    QString text;
     if (const auto* label = qobject_cast<const QLabel*>(w))
         text = label->text();
     else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         text = button->text();
     else if (const auto* group = qobject_cast<const QGroupBox*>(w))
         text = group->title();
-    return text.left(32).replace(u'\n', u"\\n"_s);
+    text = text.left(32).replace(u'\n', u"\\n"_s);
+    if (!w->objectName().isEmpty())
+        text += (text.isEmpty() ? u"#"_s : u" #"_s) + w->objectName();
+    return text;
 }
 
 // One line a widget: class, text, geometry within its parent; a list adds its column

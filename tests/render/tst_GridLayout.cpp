@@ -80,9 +80,10 @@ const Plan kPlans[] = {
 std::string Describe(const TeamPrintLayout& layout)
 {
     char text[160];
-    std::snprintf(text, sizeof text, "%d across x %d down, %d rows a page, scale %.4f, %d x %d\n",
+    std::snprintf(text, sizeof text,
+                  "%d across x %d down, %d rows a page, scale %.4f, %d x %d, origin %d,%d\n",
                   layout.metrics.pagesAcross, layout.metrics.pagesDown, layout.metrics.rowsPerPage,
-                  layout.scale, layout.width, layout.height);
+                  layout.scale, layout.width, layout.height, layout.origin.x, layout.origin.y);
     return text;
 }
 
@@ -133,6 +134,15 @@ private slots:
                         << (op->fill == surface.highlight ? " highlight" : " other colour")
                         << (op < drawn ? " under the grid\n" : " over the grid\n");
         }
+        // An idle player's long name still sets the width of the screen's name column.
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 3, 4);
+        season->players[3]->name = "Bartholomew Montgomery-Smythe";
+        season->players[3]->appearances = 0;
+        RecordingSurface surface;
+        out << "idle long name: names "
+            << PaintResultsWindow(surface, *season, host, {1300, 1000, 17, 17}, {}).nameColumnRect
+            << '\n';
         TESSEL_COMPARE_GOLDEN("render/results-window-layouts.txt", out.str());
     }
 
@@ -181,6 +191,12 @@ private slots:
                    " second page row from row " +
                    std::to_string(PagedGridSlice(*season, layout.metrics, rows, 3).firstRow) + "\n";
         }
+        // Without the printer's resolution the page is scaled as it stands.
+        FakeHost host;
+        SeasonPtr season = MakeGridSeason(host, 10, 10);
+        out +=
+            "squeezed, no resolution: " +
+            Describe(PlanTeamResults(GridMetrics{300}, *season, 10, false, Area(146, 190, 0), 70));
         TESSEL_COMPARE_GOLDEN("render/team-results-plans.txt", out);
     }
 
