@@ -84,11 +84,6 @@ template <typename Dialog, typename... Arguments> QString Shown(Arguments&&... a
     return Shown(dialog);
 }
 
-SeasonPtr LoadExample(FakeHost& host, const char* name)
-{
-    return OpenSeasonPath(host, Example(name), true);
-}
-
 } // namespace
 
 class TestLayouts : public QObject {
@@ -101,8 +96,8 @@ private slots:
         Shell shell;
         ScriptedMessages messages(shell);
         FakeHost host;
-        SeasonPtr singles = LoadExample(host, "stockport-singles.bwl");
-        SeasonPtr pairs = LoadExample(host, "tameside-pairs.bwl");
+        SeasonPtr singles = OpenSeasonPath(host, Example("stockport-singles.bwl"), true);
+        SeasonPtr pairs = OpenSeasonPath(host, Example("tameside-pairs.bwl"), true);
         QVERIFY(singles && pairs);
         QString out = Shown<AboutDialog>(nullptr) + Shown<PreferencesDialog>(shell, nullptr) +
                       Shown<TeamOptionsDialog>(shell, nullptr, nullptr) +

@@ -66,9 +66,6 @@ QRect InkBox(const QImage& image)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Align)
-Q_DECLARE_METATYPE(FontRole)
-
 class TestPainterSurface : public QObject {
     Q_OBJECT
 
@@ -103,78 +100,68 @@ private slots:
         QCOMPARE(qRound(own.DevicePerLogicalY() * 254), v[0]);
     }
 
-    void textHangsFromItsAnchor_data()
-    {
-        QTest::addColumn<Align>("align");
-        QTest::newRow("left") << Align::Left;
-        QTest::newRow("centre") << Align::Centre;
-        QTest::newRow("right") << Align::Right;
-    }
     void textHangsFromItsAnchor()
     {
-        QFETCH(Align, align);
-        Canvas canvas(600, 300);
-        PainterSurface& s = *canvas.surface;
-        s.SetFont(FontRole::Main);
-        s.SetAlign(align);
-        Extent extent;
-        QVERIFY(s.TextExtent("HHHH", extent));
-        const FontFacts facts = s.Facts();
-        s.Text(300, -100, "HHHH"); // device (300, 100)
-        const QRect ink = InkBox(canvas.Done());
-        // The cell's top is at the anchor: capitals start a little below it
-        // and end on the baseline, an ascent down.
-        QVERIFY(ink.top() > 100 && ink.top() < 100 + facts.ascent / 2);
-        QVERIFY(qAbs(ink.bottom() + 1 - (100 + facts.ascent)) <= 2);
-        QVERIFY(qAbs(ink.width() - extent.width) <= 8);
+        for (Align align : {Align::Left, Align::Centre, Align::Right}) {
+            Canvas canvas(600, 300);
+            PainterSurface& s = *canvas.surface;
+            s.SetFont(FontRole::Main);
+            s.SetAlign(align);
+            Extent extent;
+            QVERIFY(s.TextExtent("HHHH", extent));
+            const FontFacts facts = s.Facts();
+            s.Text(300, -100, "HHHH"); // device (300, 100)
+            const QRect ink = InkBox(canvas.Done());
+            // The cell's top is at the anchor: capitals start a little below it
+            // and end on the baseline, an ascent down.
+            QVERIFY(ink.top() > 100 && ink.top() < 100 + facts.ascent / 2);
+            QVERIFY(qAbs(ink.bottom() + 1 - (100 + facts.ascent)) <= 2);
+            QVERIFY(qAbs(ink.width() - extent.width) <= 8);
 
-        const int slack = 6; // side bearings of the H
-        if (align == Align::Left)
-            QVERIFY(ink.left() >= 300 && ink.left() <= 300 + slack);
-        else if (align == Align::Right)
-            QVERIFY(ink.right() < 300 && ink.right() >= 300 - slack);
-        else
-            QVERIFY(qAbs(ink.center().x() - 300) <= 2);
+            const int slack = 6; // side bearings of the H
+            if (align == Align::Left)
+                QVERIFY(ink.left() >= 300 && ink.left() <= 300 + slack);
+            else if (align == Align::Right)
+                QVERIFY(ink.right() < 300 && ink.right() >= 300 - slack);
+            else
+                QVERIFY(qAbs(ink.center().x() - 300) <= 2);
+        }
     }
 
-    void rotatedFonts_data()
-    {
-        QTest::addColumn<FontRole>("font");
-        QTest::newRow("downward reads top to bottom") << FontRole::Downward;
-        QTest::newRow("upward reads bottom to top") << FontRole::Upward;
-    }
     void rotatedFonts()
     {
-        QFETCH(FontRole, font);
-        const bool down = font == FontRole::Downward;
-        Canvas canvas(400, 1000);
-        PainterSurface& s = *canvas.surface;
-        s.SetFont(font);
-        Extent extent;
-        QVERIFY(s.TextExtent("Orientation", extent));
-        s.SetFont(FontRole::Main);
-        Extent flat;
-        QVERIFY(s.TextExtent("Orientation", flat));
-        QCOMPARE(extent.width, flat.width); // measured as the unrotated text
+        for (FontRole font : {FontRole::Downward, FontRole::Upward}) { // read top down, bottom up
+            const bool down = font == FontRole::Downward;
+            Canvas canvas(400, 1000);
+            PainterSurface& s = *canvas.surface;
+            s.SetFont(font);
+            Extent extent;
+            QVERIFY(s.TextExtent("Orientation", extent));
+            s.SetFont(FontRole::Main);
+            Extent flat;
+            QVERIFY(s.TextExtent("Orientation", flat));
+            QCOMPARE(extent.width, flat.width); // measured as the unrotated text
 
-        // The probe and the ink agree: the text runs away from the anchor
-        // (200, 500) along y and lies beside it, on the side away from the cell's top.
-        const Rect box = s.ProbeTextBounds(font, 200, -500, "Orientation");
-        QVERIFY(qAbs(box.bottom - box.top - extent.width) <= 8);
-        QVERIFY(down ? box.top >= 500 && box.right <= 200 : box.bottom <= 500 && box.left >= 200);
-        s.SetFont(font);
-        s.Text(200, -500, "Orientation");
-        const QRect ink = InkBox(canvas.image);
-        QVERIFY(qAbs(ink.top() - box.top) <= 2 && qAbs(ink.bottom() + 1 - box.bottom) <= 2);
-        QVERIFY(qAbs(ink.left() - box.left) <= 2 && qAbs(ink.right() + 1 - box.right) <= 2);
-        // The first letter is where reading starts: top for downward, bottom for upward.
-        canvas.image.fill(Qt::white);
-        s.Text(200, -500, "O");
-        const QRect first = InkBox(canvas.Done());
-        if (down)
-            QVERIFY(first.bottom() < ink.top() + ink.height() / 4);
-        else
-            QVERIFY(first.top() > ink.bottom() - ink.height() / 4);
+            // The probe and the ink agree: the text runs away from the anchor
+            // (200, 500) along y and lies beside it, on the side away from the cell's top.
+            const Rect box = s.ProbeTextBounds(font, 200, -500, "Orientation");
+            QVERIFY(qAbs(box.bottom - box.top - extent.width) <= 8);
+            QVERIFY(down ? box.top >= 500 && box.right <= 200
+                         : box.bottom <= 500 && box.left >= 200);
+            s.SetFont(font);
+            s.Text(200, -500, "Orientation");
+            const QRect ink = InkBox(canvas.image);
+            QVERIFY(qAbs(ink.top() - box.top) <= 2 && qAbs(ink.bottom() + 1 - box.bottom) <= 2);
+            QVERIFY(qAbs(ink.left() - box.left) <= 2 && qAbs(ink.right() + 1 - box.right) <= 2);
+            // The first letter is where reading starts: top for downward, bottom for upward.
+            canvas.image.fill(Qt::white);
+            s.Text(200, -500, "O");
+            const QRect first = InkBox(canvas.Done());
+            if (down)
+                QVERIFY(first.bottom() < ink.top() + ink.height() / 4);
+            else
+                QVERIFY(first.top() > ink.bottom() - ink.height() / 4);
+        }
     }
 
     void singlesSummaryPrintsFullSize()
@@ -201,21 +188,11 @@ private slots:
         QCOMPARE(surface.first, 1.0);
     }
 
-    void dateFontHeight_data()
-    {
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("date");
-        QTest::newRow("default -40") << -40 << -33;
-        QTest::newRow("-41 rounds up in size") << -41 << -34; // -34.17
-        QTest::newRow("-3 half away from zero") << -3 << -3;  // -2.5
-        QTest::newRow("positive 3 half up") << 3 << 3;        // 2.5
-        QTest::newRow("positive 50") << 50 << 42;             // 41.67
-    }
+    // Five sixths of the grid font's height, rounded half away from zero.
     void dateFontHeight()
     {
-        QFETCH(int, height);
-        QFETCH(int, date);
-        QCOMPARE(DateFontHeight(height), date);
+        for (auto [height, date] : {std::pair{-40, -33}, {-41, -34}, {-3, -3}, {3, 3}, {50, 42}})
+            QCOMPARE(DateFontHeight(height), date);
     }
 
     void setScaleSqueezes()

@@ -105,43 +105,30 @@ class TestDrawings : public QObject {
     Q_OBJECT
 
 private slots:
-    void examples_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("singles") << "stockport-singles";
-        QTest::newRow("pairs") << "tameside-pairs";
-    }
     void examples()
     {
-        QFETCH(QString, name);
-        std::ifstream in(TESSEL_EXAMPLES "/" + name.toStdString() + ".bwl", std::ios::binary);
-        const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-        FakeHost host;
-        SeasonPtr season;
-        QCOMPARE(SeasonFromBytes(bytes.data(), bytes.size(), host, season), ReadStatus::Ok);
-        Recalculate(*season, host, false);
-        TESSEL_COMPARE_GOLDEN("render/" + name.toStdString() + ".txt",
-                              DrawEverything(*season, host, 0));
+        for (const std::string name : {"stockport-singles", "tameside-pairs"}) {
+            std::ifstream in(TESSEL_EXAMPLES "/" + name + ".bwl", std::ios::binary);
+            const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+            FakeHost host;
+            SeasonPtr season;
+            QCOMPARE(SeasonFromBytes(bytes.data(), bytes.size(), host, season), ReadStatus::Ok);
+            Recalculate(*season, host, false);
+            TESSEL_COMPARE_GOLDEN("render/" + name + ".txt", DrawEverything(*season, host, 0));
+        }
     }
 
-    void generated_data()
-    {
-        QTest::addColumn<int>("scheme");
-        QTest::addColumn<int>("highlight");
-        // aggregate; fours without a target; best six; handicaps shown; two groups of
-        // pairs; "Custom"; a merit figure, with every loss highlighted
-        for (int scheme : {0, 5, 9, 54, 87, 64, 17})
-            QTest::newRow(std::to_string(scheme).c_str()) << scheme << (scheme == 17 ? 63 : 0);
-    }
+    // Aggregate; fours without a target; best six; handicaps shown; two groups of pairs;
+    // "Custom"; a merit figure, with every loss highlighted.
     void generated()
     {
-        QFETCH(int, scheme);
-        QFETCH(int, highlight);
-        FakeHost host;
-        SeasonPtr season = GenerateSeason(scheme, 7, host);
-        Recalculate(*season, host, false);
-        TESSEL_COMPARE_GOLDEN("render/generated-" + std::to_string(scheme) + ".txt",
-                              DrawEverything(*season, host, highlight));
+        for (int scheme : {0, 5, 9, 54, 87, 64, 17}) {
+            FakeHost host;
+            SeasonPtr season = GenerateSeason(scheme, 7, host);
+            Recalculate(*season, host, false);
+            TESSEL_COMPARE_GOLDEN("render/generated-" + std::to_string(scheme) + ".txt",
+                                  DrawEverything(*season, host, scheme == 17 ? 63 : 0));
+        }
     }
 
     void everyPrintoutOnThePage_data()
