@@ -159,6 +159,61 @@ inline void Press(std::initializer_list<std::variant<QKeyCombination, QString>> 
     }
 }
 
+// A widget's own text, cut short, and its name.
+inline QString WidgetText(const QWidget* w)
+{
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        text = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        text = button->text();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        text = group->title();
+    text = text.left(32).replace(u'\n', u"\\n"_s);
+    if (!w->objectName().isEmpty())
+        text += (text.isEmpty() ? u"#"_s : u" #"_s) + w->objectName();
+    return text;
+}
+
+// The layout of a window: one line a widget, with its class, text, and place and size within
+// its parent; a list adds its column widths. The insides of Qt's own compound controls are left
+// out.
+inline void Dump(const QWidget* w, int depth, QString& out)
+{
+    const QRect g = w->geometry();
+    out +=
+        QString::asprintf("%*s%s \"%s\" %d,%d %dx%d", depth * 2, "", w->metaObject()->className(),
+                          qUtf8Printable(WidgetText(w)), g.x(), g.y(), g.width(), g.height());
+    if (const auto* list = qobject_cast<const QTreeView*>(w)) {
+        out += u" columns"_s;
+        for (int c = 0; c < list->header()->count(); ++c)
+            out += u" %1"_s.arg(list->columnWidth(c));
+    }
+    out += u'\n';
+    const bool whole =
+        qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+        qobject_cast<const QLineEdit*>(w) || qobject_cast<const QScrollBar*>(w) ||
+        (qobject_cast<const QAbstractScrollArea*>(w) && !qobject_cast<const QMdiArea*>(w));
+    if (const auto* scroll = qobject_cast<const QScrollArea*>(w); scroll && scroll->widget())
+        Dump(scroll->widget(), depth + 1, out);
+    if (whole)
+        return;
+    for (const QObject* child : w->children())
+        if (const auto* c = qobject_cast<const QWidget*>(child);
+            c && c->isVisible() && !c->isWindow())
+            Dump(c, depth + 1, out);
+}
+
+inline QString Shown(QWidget& window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return u"not shown\n"_s;
+    QString out = u"== %1\n"_s.arg(window.windowTitle());
+    Dump(&window, 0, out);
+    return out;
+}
+
 // The program's frame window, shown and active, over fresh settings and
 // scripted messages; whatever is left unsaved at the end closes unasked.
 struct Frame {

@@ -6,6 +6,7 @@
 #include "gui/HelpWindow.h"
 #include "gui/ProgramIcon.h"
 #include "gui/RecentFiles.h"
+#include "support/Golden.h"
 
 namespace {
 
@@ -196,8 +197,9 @@ private slots:
     }
 
     // Results windows open and cascade at a usable size: at least 5 fixture
-    // columns and 10 player rows. The window list and the window keys (each
-    // arrangement's geometry is in the layouts' golden file).
+    // columns and 10 player rows. The frame as laid out, and each arrangement in
+    // a frame too small for the windows (a minimised window's icon keeps the
+    // bottom row to itself), in a golden file. The window list and the keys.
     void windows()
     {
         Frame f;
@@ -220,6 +222,10 @@ private slots:
         for (const QWidget* each : {static_cast<QWidget*>(&f.frame), sub[0]})
             QCOMPARE(each->windowIcon().cacheKey(), ProgramIcon().cacheKey());
         QVERIFY(sub[0]->isMaximized());
+        QString layouts = u"icon"_s;
+        for (const QSize size : f.frame.windowIcon().availableSizes())
+            layouts += u" %1x%2"_s.arg(size.width()).arg(size.height());
+        layouts += u'\n' + Shown(f.frame);
         sub[0]->showNormal();
         QVERIFY(usable(w[0]));
         open();
@@ -235,8 +241,24 @@ private slots:
             // Every title stays in sight: the windows step down.
             QVERIFY(i == 0 || sub[i - 1]->y() < sub[i]->y());
         }
-        // The window list restores a minimised window.
+        f.frame.resize(640, 420);
+        const auto arranged = [&](int command, const QString& name) {
+            f.frame.Command(command);
+            QApplication::processEvents();
+            layouts += u"== "_s + name + u'\n';
+            for (int i = 0; i < 3; ++i) {
+                w[i]->grab(); // paints, which places the scroll bars
+                Dump(sub[i], 1, layouts);
+            }
+        };
+        arranged(Command::TileVertically, u"side by side"_s);
+        arranged(Command::CascadeWindows, u"cascaded"_s);
+        arranged(Command::TileHorizontally, u"one above the other"_s);
         sub[1]->showMinimized();
+        arranged(Command::CascadeWindows, u"one minimised, cascaded"_s);
+        arranged(Command::ArrangeIcons, u"icons arranged"_s);
+        TESSEL_COMPARE_GOLDEN("gui/frame-layouts.txt", layouts.toStdString());
+        // The window list restores a minimised window.
         f.frame.Command(Command::WindowListFirst + 1);
         QVERIFY(!sub[1]->isMinimized());
         QCOMPARE(f.frame.ActiveResultsWindow(), w[1]);

@@ -166,6 +166,16 @@ private slots:
         log.Delete(*s, "Dee", 0); // chosen for a fixture not yet played
         log.Delete(*s, "Bob", 0);
 
+        // A game names Anne by id alone, its record another's: no merge (the log would call the
+        // season inconsistent, which it is).
+        s = MakeSeason(log.host, 0, {"Ann", "Anne", "Cy"});
+        Put(*s, 0, 0, Find(*s, "Cy"));
+        s->fixtures[0]->games[0].playerId = Find(*s, "Anne")->id;
+        log.out += "== by id alone: " +
+                   std::to_string(int(RenamePlayer(*s, log.host, *Find(*s, "Anne"), "Ann"))) +
+                   " players " + std::to_string(s->playerCount) + "\n";
+        log.host.messages.clear();
+
         log.out += "== twin groups: both registered, renamed together, merged, deleted\n";
         s = MakeSeason(log.host, kTwinScheme, {});
         for (const char* name : {"Anne Brown", "Bob", "Anne Brown", "Ann", "Cy"})
