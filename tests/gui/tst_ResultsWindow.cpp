@@ -106,6 +106,12 @@ private slots:
                 w->window.PlayerScrollBar()->triggerAction(
                     a[2] == u"max" ? QAbstractSlider::SliderToMaximum
                                    : QAbstractSlider::SliderPageStepSub);
+            } else if (a[0] == u"wheel") {
+                QWheelEvent wheel({10, 10}, w->window.mapToGlobal(QPointF(10, 10)), {},
+                                  {n(1), n(2)}, Qt::NoButton,
+                                  a.value(3) == u"shift" ? Qt::ShiftModifier : Qt::NoModifier,
+                                  Qt::NoScrollPhase, false);
+                QApplication::sendEvent(&w->window, &wheel);
             } else if (a[0] == u"resize") {
                 w->window.resize(n(1), n(2));
             } else {
@@ -284,6 +290,7 @@ private slots:
                  QFontInfo(MakeGridFont(shell.gridFonts, FontRole::Main, 1.0, nullptr)).family());
         QCOMPARE(ReadTextSetting(kSettingsKey, kFontNameSetting, "", 32), "Times New Roman");
         QCOMPARE(ReadNumberSetting(kSettingsKey, kFontHeightSetting, 0), height);
+        QCOMPARE(ReadNumberSetting(kSettingsKey, kFontWeightSetting, -1), -1); // nothing written
         QVERIFY(shell.gridFonts.face == "Times New Roman" && shell.gridFonts.height == height);
         // A 4 mm character height is offered as 11.34 points.
         QVERIFY(height != -40 || qRound(offered.pointSizeF() * 100) == 1134);

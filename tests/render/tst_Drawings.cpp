@@ -18,6 +18,7 @@
 #include "render/Printout.h"
 #include "render/ResultsScreen.h"
 #include "render/TeamResultsPage.h"
+#include "render/WebPage.h"
 #include "support/FakeHost.h"
 #include "support/GeneratedSeason.h"
 #include "support/Golden.h"
@@ -115,6 +116,7 @@ private slots:
             QCOMPARE(SeasonFromBytes(bytes.data(), bytes.size(), host, season), ReadStatus::Ok);
             Recalculate(*season, host, false);
             TESSEL_COMPARE_GOLDEN("render/" + name + ".txt", DrawEverything(*season, host, 0));
+            TESSEL_COMPARE_GOLDEN("render/" + name + ".html", SeasonWebPage(*season, host, {}));
         }
     }
 
@@ -128,6 +130,9 @@ private slots:
             Recalculate(*season, host, false);
             TESSEL_COMPARE_GOLDEN("render/generated-" + std::to_string(scheme) + ".txt",
                                   DrawEverything(*season, host, scheme == 17 ? 63 : 0));
+            if (scheme == 17) // the web page of a season with every loss highlighted
+                TESSEL_COMPARE_GOLDEN("render/generated-17.html",
+                                      SeasonWebPage(*season, host, {3, 63}));
         }
     }
 
