@@ -39,9 +39,7 @@ private slots:
         const std::pair<std::string, bool> cases[] = {{"; venue, opponent", true},
                                                       {"note; \"x\"", true},
                                                       {"\"A\" ; more", false},
-                                                      {"\x93"
-                                                       "A\x94 ; x",
-                                                       false},
+                                                      {"\223A\224 ; x", false},
                                                       {"\x94;", false},
                                                       {"\x92;", true}}; // typographic quotes
         for (const auto& [line, comment] : cases)
@@ -94,10 +92,8 @@ private slots:
             {"\"A;\" \"Bb\" \"Cc\"", {"A;", "Bb", "Cc"}},
             {"\"A\" \"Bb \"Cc", {"A", "Bb", ""}},  // the quote closes early
             {"\"A\" \"Bb Cc", {"A", "Bb Cc", ""}}, // unclosed runs to the end
-            {"\x93"
-             "A\x94 \"Bb\"",
-             {"Bb", "", ""}},                    // typographic quotes do not delimit
-            {"\"A\" 2 \"Cc\"", {"A", "Cc", ""}}, // unquoted text is passed over
+            {"\223A\224 \"Bb\"", {"Bb", "", ""}},  // typographic quotes do not delimit
+            {"\"A\" 2 \"Cc\"", {"A", "Cc", ""}},   // unquoted text is passed over
             {"\"A\0B\" \"Bb\" \"Cc\""s, {"A B", "Bb", "Cc"}},
             {"\"A\r\" \"B\rb\" \"Cc\"\r", abc}};
         for (const auto& [line, fields] : cases) {

@@ -192,6 +192,25 @@ private slots:
         QCOMPARE(Roster(s), Strings({"Ann Brown 3", "Player 1 3", "Player 2 3", "Player 4 3"}));
     }
 
+    // Return or Enter on a row of a player's summary edits that row's fixture (two games a
+    // fixture here: two rows).
+    void summaryRowEditsItsFixture()
+    {
+        TemporarySettings settings;
+        Shell shell;
+        SeasonPtr s = MakeSeason(3, 2);
+        PlayerSummaryDialog summary(shell, *s, *s->players[0], nullptr);
+        QList<int> edited;
+        summary.SetFixtureEditor([&](int fixture) { return edited << fixture, true; });
+        auto* list = summary.findChild<QTreeWidget*>();
+        for (auto [row, key] : {std::pair{2, Qt::Key_Return}, {4, Qt::Key_Enter}}) {
+            list->setCurrentItem(list->topLevelItem(row));
+            QTest::keyClick(list, key);
+        }
+        QCOMPARE(edited, QList<int>({1, 2}));
+        QVERIFY(summary.Changed());
+    }
+
     // A stored figure beyond the arrows' range survives OK; a field that
     // holds no number keeps the dialog open and the stored value.
     void playerBroughtForward()

@@ -37,10 +37,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("fits");
-        QTest::newRow("euro") << QStringLiteral("\u20AC5")
-                              << QByteArray("\x80"
-                                            "5")
-                              << true;
+        QTest::newRow("euro") << QStringLiteral("\u20AC5") << QByteArray("\2005") << true;
         QTest::newRow("greek") << QStringLiteral("a\u03A9b") << QByteArray("a?b") << false;
         QTest::newRow("surrogate pair")
             << QStringLiteral("a\U0001F600b") << QByteArray("a?b") << false;
@@ -64,9 +61,7 @@ private slots:
         QTest::addColumn<QByteArray>("utf8");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("four bytes") << QByteArray("x\xF0\x9F\x98\x80y") << QByteArray("x?y");
-        QTest::newRow("truncated before ascii") << QByteArray("\xE2\x82"
-                                                              "A")
-                                                << QByteArray("?A");
+        QTest::newRow("truncated before ascii") << QByteArray("\342\202A") << QByteArray("?A");
         QTest::newRow("lone continuation") << QByteArray("\x80\x80") << QByteArray("??");
         QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QByteArray("??");
         QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80") << QByteArray("???");

@@ -128,10 +128,7 @@ private slots:
 
     void defaultNotCutInsideACharacter()
     {
-        QCOMPARE(Store().ReadText(kSettingsKey, kFontNameSetting,
-                                  "a\xF0\x9F\x98\x80"
-                                  "b",
-                                  3),
+        QCOMPARE(Store().ReadText(kSettingsKey, kFontNameSetting, "a\360\237\230\200b", 3),
                  std::string("a\xF0\x9F\x98\x80"));
     }
 

@@ -238,21 +238,6 @@ private slots:
         }
     }
 
-    // Asked unless already answered Yes; No by default.
-    void portraitQuestion()
-    {
-        for (auto [answeredYes, answer, goOn] : {std::tuple{false, -1, false},
-                                                 {false, int(Answer::Yes), true},
-                                                 {true, int(Answer::No), true}}) {
-            FakeHost host;
-            if (answer >= 0)
-                host.answers.push_back(Answer(answer));
-            QCOMPARE(ContinueTeamResultsInPortrait(host, answeredYes), goOn);
-            QCOMPARE(host.messages.size(), std::size_t(1));
-            QCOMPARE(host.messages[0].title, std::string("Print"));
-        }
-    }
-
     // The fixture editor prints its working copy: the sheet shows that fixture as it stands,
     // not the season's. Without one the index names the season's fixture; none there is told.
     void matchSheetOfAGivenFixture()
