@@ -183,15 +183,18 @@ private slots:
 
         season = MakeScoringSeason(host, 0, 5, 1, {"A. One", "B. Two", "C. Three"});
         f = season->fixtures[0].get();
-        f->venue = Away;
         SetGame(*f, 0, season->players[0].get(), 21, 0, OpponentAbsent);
         SetGame(*f, 1, season->players[1].get(), 0, 0, OpponentAbsent);
         SetGame(*f, 2, season->players[2].get(), 0, 21, PlayerAbsent);
         SetGame(*f, 3, season->players[1].get(), 21, 10);
         f->games[3].playerId = 0; // stale id: the pointer decides
         SetGame(*f, 4, nullptr, 21, 10);
-        ScoreFixture(*season, *f, nullptr, false); // the editor's running totals credit nobody
-        out += "== walkovers, totals only\n" + DumpSeason(*season);
+        for (Venue venue : {Home, Away}) { // the editor's running totals credit nobody
+            f->venue = venue;
+            ScoreFixture(*season, *f, nullptr, false);
+            out += "== walkovers, totals only, venue " + std::to_string(venue) + "\n" +
+                   DumpSeason(*season);
+        }
         ScoreFixture(*season, *f, nullptr, true);
         out += "== walkovers and credits\n" + DumpSeason(*season);
 

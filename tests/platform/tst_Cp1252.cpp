@@ -75,15 +75,18 @@ private slots:
     }
 
     // Surrogates and code points past U+10FFFF are written as U+FFFD; their
-    // neighbours are written as they are.
+    // neighbours are written as they are, as are both sides of the three-byte limit.
     void appendUtf8AtTheEdges()
     {
         std::string out;
-        for (const char32_t cp : {0xD7FFu, 0xD800u, 0xDFFFu, 0xE000u, 0x10FFFFu, 0x110000u})
+        for (const char32_t cp :
+             {0xD7FFu, 0xD800u, 0xDFFFu, 0xE000u, 0xFFFFu, 0x10000u, 0x10FFFFu, 0x110000u})
             AppendUtf8(out, cp);
         QCOMPARE(QByteArray::fromStdString(out),
-                 QByteArray("\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80\xF4\x8F\xBF\xBF"
-                            "\xEF\xBF\xBD"));
+                 QByteArray(
+                     "\xED\x9F\xBF\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80\xEF\xBF\xBF\xF0\x90\x80\x80"
+                     "\xF4\x8F\xBF\xBF"
+                     "\xEF\xBF\xBD"));
     }
 };
 
