@@ -192,23 +192,26 @@ private slots:
         QCOMPARE(Roster(s), Strings({"Ann Brown 3", "Player 1 3", "Player 2 3", "Player 4 3"}));
     }
 
-    // Return or Enter on a row of a player's summary edits that row's fixture (two games a
-    // fixture here: two rows).
+    // Enter on the first player's row opens his summary; Return or Enter on a row there edits
+    // that row's fixture (two games a fixture here: two rows).
     void summaryRowEditsItsFixture()
     {
         TemporarySettings settings;
         Shell shell;
-        SeasonPtr s = MakeSeason(3, 2);
-        PlayerSummaryDialog summary(shell, *s, *s->players[0], nullptr);
+        ResultsWindow window(shell, MakeSeason(3, 2));
+        window.Select(-1, 0);
         QList<int> edited;
-        summary.SetFixtureEditor([&](int fixture) { return edited << fixture, true; });
-        auto* list = summary.findChild<QTreeWidget*>();
-        for (auto [row, key] : {std::pair{2, Qt::Key_Return}, {4, Qt::Key_Enter}}) {
-            list->setCurrentItem(list->topLevelItem(row));
-            QTest::keyClick(list, key);
-        }
+        WhenShown<PlayerSummaryDialog>([&](PlayerSummaryDialog& summary) {
+            summary.SetFixtureEditor([&](int fixture) { return edited << fixture, true; });
+            auto* list = summary.findChild<QTreeWidget*>();
+            for (auto [row, key] : {std::pair{2, Qt::Key_Return}, {4, Qt::Key_Enter}}) {
+                list->setCurrentItem(list->topLevelItem(row));
+                QTest::keyClick(list, key);
+            }
+            QVERIFY(summary.Changed());
+        });
+        QTest::keyClick(&window, Qt::Key_Return);
         QCOMPARE(edited, QList<int>({1, 2}));
-        QVERIFY(summary.Changed());
     }
 
     // A stored figure beyond the arrows' range survives OK; a field that

@@ -351,9 +351,8 @@ private slots:
         const QByteArray before(std::max<qsizetype>(now.size(), 1), 'o');
 
         QString folder = dir.path();
-        if (place.contains(u'/')) {
+        if (place.contains(u'/'))
             folder = dir.filePath(place.section(u'/', 0, 0));
-        }
         if (place.startsWith(u"locked"))
             QVERIFY(QDir().mkdir(folder));
         const QString target = folder + QStringLiteral("/s.bwl");
