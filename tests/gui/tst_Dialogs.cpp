@@ -124,14 +124,13 @@ private slots:
     }
 
     // The register's whole round: two names with "OK and next", a rename, a
-    // merge, a delete, then the file saved and read back.
+    // merge, a print and a delete from the summaries, then the roster.
     void registerRenameMergeDelete()
     {
         TemporarySettings settings;
         Shell shell;
         ScriptedMessages messages(shell);
-        const QString path = settings.Path("club.bwl");
-        ResultsWindow window(shell, MakeSeason(3, 4, path));
+        ResultsWindow window(shell, MakeSeason(3, 4));
         Season& s = *window.GetSeason();
 
         RegisterPlayerDialog reg(shell, s, &window);

@@ -159,8 +159,8 @@ private slots:
         QCOMPARE(f.messages.Last(), u"Cannot open file\n%1: No such file or directory"_s.arg(gone));
 
         // Read-only from the dialog's box (where saving it then goes is the saving's test).
-        const QString copy = f.Copy("stockport-singles.bwl", "ro.bwl");
-        f.shell.Dialogs().PresetOpen(copy, true);
+        const QString readOnly = f.Copy("stockport-singles.bwl", "ro.bwl");
+        f.shell.Dialogs().PresetOpen(readOnly, true);
         f.frame.Command(Command::Open);
         QVERIFY(f.frame.ActiveResultsWindow()->GetSeason()->readOnly);
 
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(help->CurrentPage(), HelpWindow::ContentsPage());
         QVERIFY(f.frame.close());
         QVERIFY(!help);
-        QCOMPARE(ReadTextSetting(kSettingsKey, "File1", "", 1024), copy.toStdString());
+        QCOMPARE(ReadTextSetting(kSettingsKey, "File1", "", 1024), readOnly.toStdString());
     }
 
     // Results windows open and cascade at a usable size: at least 5 fixture

@@ -1,7 +1,8 @@
 #include "support/TestRegistry.h"
-// Every window and dialog as laid out on a 96-dpi screen in the default font: the tree of
-// visible widgets, each with its text, place and size, in one golden file. A margin, a
-// spacing, a grid column or a minimum width that changes shows in the diff.
+// Every dialog as laid out on a 96-dpi screen in the default font: the tree of visible
+// widgets, each with its text, place and size, in one golden file (the frame's is taken in
+// the windows test). A margin, a spacing, a grid column or a minimum width that changes shows
+// in the diff.
 
 #include "GuiTestSupport.h"
 #include "gui/AboutDialog.h"
